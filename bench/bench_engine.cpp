@@ -1,0 +1,33 @@
+// Cost of the draw and of one counted trial, in nanoseconds per call.
+#include "engine/deck.h"
+#include "engine/tally.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+
+#include <benchmark/benchmark.h>
+
+static void BM_DrawCard(benchmark::State& state) {
+    SystemClock clock;
+    SplitMixGenerator generator;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DrawCard(clock, generator));
+    }
+}
+BENCHMARK(BM_DrawCard);
+
+static void BM_CountedTrial(benchmark::State& state) {
+    Module1 module;
+    std::int32_t hitCount = 0;
+    Rank cardRank = 0;
+    CardIndex card = 1;
+    for (auto _ : state) {
+        if (module.TrialCount >= HistoryLastTrial) {
+            ResetTally(module, hitCount);
+        }
+        benchmark::DoNotOptimize(RecordManualTrial(module, {hitCount, cardRank}, card));
+        card = static_cast<CardIndex>(card % CardsInDeck + 1);
+    }
+}
+BENCHMARK(BM_CountedTrial);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,20 @@
+#include "engine/deck.h"
+
+#include "engine/number_text.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+
+#include <cmath>
+
+CardIndex CardFromRandom(float r) {
+    return static_cast<CardIndex>(std::floor(static_cast<double>(r) * CardsInDeck + 1.0));
+}
+
+CardIndex DrawCard(Clock& clock, Generator& generator) {
+    generator.reseed(clock.secondsSinceMidnight());
+    return CardFromRandom(generator.next());
+}
+
+double TheoreticalRatio() { return static_cast<double>(HitsInDeck) / CardsInDeck; }
+
+std::string TheoreticalRatioText() { return RatioText(TheoreticalRatio()); }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+// The Japanese face the windows were designed with, and the installed faces
+// that stand in for it, nearest first.
+inline const QString DesignFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+QStringList JapaneseFallbackFamilies();
+
+// The installed face used for every Japanese text, resolved once. Also makes
+// the design face's name resolve to it, so fonts set by name agree.
+QString JapaneseFontFamily();
+
+// The design face at a size in points (11.25, 12 or 15.75) and weight.
+QFont JapaneseFont(qreal pointSize, bool bold = false);
+
+// Makes the Japanese face the application's default font (9 pt), so that
+// controls and drawings without a font of their own render Japanese well.
+void ApplyDefaultFont();

@@ -1,0 +1,5 @@
+#include "platform/qt_sound_control.h"
+
+void QtSoundControl::setCommand(const QString&) {}
+
+void QtSoundControl::setFileName(const QString&) {}

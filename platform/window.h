@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Shows a window modeless: visible, in front and active.
+void ShowWindow(QWidget& window);

@@ -1,0 +1,10 @@
+#include "tests/support/form1_fixture.h"
+
+#include "platform/fonts.h"
+
+Form1Fixture::Form1Fixture() {
+    ApplyDefaultFont();
+    form = std::make_unique<Form1>(module,
+                                   Form1Services{clock, generator, confirmation, programEnd, sound});
+    form->Form_Load();
+}
