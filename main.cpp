@@ -10,7 +10,6 @@
 #include "ui/main/form1.h"
 
 #include <QIcon>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {

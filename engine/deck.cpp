@@ -15,6 +15,10 @@ CardIndex DrawCard(Clock& clock, Generator& generator) {
     return CardFromRandom(generator.next());
 }
 
-double TheoreticalRatio() { return static_cast<double>(HitsInDeck) / CardsInDeck; }
+double TheoreticalRatio() {
+    return static_cast<double>(HitsInDeck) / CardsInDeck;
+}
 
-std::string TheoreticalRatioText() { return RatioText(TheoreticalRatio()); }
+std::string TheoreticalRatioText() {
+    return RatioText(TheoreticalRatio());
+}

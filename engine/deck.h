@@ -28,7 +28,9 @@ constexpr Rank RankOf(CardIndex card) {
 }
 
 // A hit is a card whose rank is a multiple of 3 (3, 6, 9, 12).
-constexpr bool IsHit(Rank rank) { return rank % 3 == 0; }
+constexpr bool IsHit(Rank rank) {
+    return rank % 3 == 0;
+}
 
 double TheoreticalRatio();
 std::string TheoreticalRatioText();

@@ -11,7 +11,9 @@ std::string SignPaddedText(std::int32_t value) {
     return value < 0 ? PlainNumberText(value) : " " + PlainNumberText(value);
 }
 
-std::string PlainNumberText(std::int32_t value) { return std::to_string(value); }
+std::string PlainNumberText(std::int32_t value) {
+    return std::to_string(value);
+}
 
 std::string RatioText(double value) {
     std::array<char, 64> buffer{};

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
-
 #include <cstdio>
 #include <cstdlib>
 #include <exception>

@@ -9,7 +9,9 @@
 // and the desktop's scaling factor applies on top of it.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 // A control's rectangle as the layout tables give it.
 struct TwipsRect {

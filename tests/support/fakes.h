@@ -8,7 +8,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 
 // A clock that returns whatever the test sets.
@@ -66,7 +65,11 @@ public:
 // Records every write as "command:X" or "file:X".
 class RecordingSoundControl final : public SoundControl {
 public:
-    void setCommand(const QString& command) override { writes << QStringLiteral("command:") + command; }
-    void setFileName(const QString& fileName) override { writes << QStringLiteral("file:") + fileName; }
+    void setCommand(const QString& command) override {
+        writes << QStringLiteral("command:") + command;
+    }
+    void setFileName(const QString& fileName) override {
+        writes << QStringLiteral("file:") + fileName;
+    }
     QStringList writes;
 };

@@ -4,7 +4,7 @@
 
 Form1Fixture::Form1Fixture() {
     ApplyDefaultFont();
-    form = std::make_unique<Form1>(module,
-                                   Form1Services{clock, generator, confirmation, programEnd, sound});
+    form = std::make_unique<Form1>(
+        module, Form1Services{clock, generator, confirmation, programEnd, sound});
     form->Form_Load();
 }

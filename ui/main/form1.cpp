@@ -85,9 +85,9 @@ void StyleLabel(QLabel& label, const Form1Layout::Label& spec) {
 } // namespace
 
 Form1::Form1(Module1& module, Form1Services services)
-    : m_module(module), m_services(services),
-      m_commands{&Command1, &Command2, &Command3, &Command4,
-                 &Command5, &Command6, &Command7, &Command8},
+    : m_module(module),
+      m_services(services), m_commands{&Command1, &Command2, &Command3, &Command4,
+                                       &Command5, &Command6, &Command7, &Command8},
       m_labels{&Label1, &Label2, &Label3,  &Label4,  &Label5,  &Label6, &Label7,
                &Label8, &Label9, &Label10, &Label11, &Label12, &Label13} {
     layOut();
@@ -179,7 +179,9 @@ void Form1::Command1_Click() {
     }
 }
 
-void Form1::Command2_Click() { enterState(Form1State::Shuffling); }
+void Form1::Command2_Click() {
+    enterState(Form1State::Shuffling);
+}
 
 void Form1::Command3_Click() {
     PlayCue(m_services.MMControl1, ExitCue);
@@ -189,9 +191,13 @@ void Form1::Command3_Click() {
     }
 }
 
-void Form1::Command4_Click() { enterState(Form1State::AutoRunning); }
+void Form1::Command4_Click() {
+    enterState(Form1State::AutoRunning);
+}
 
-void Form1::Command5_Click() { enterState(Form1State::Stopped); }
+void Form1::Command5_Click() {
+    enterState(Form1State::Stopped);
+}
 
 void Form1::Command6_Click() {
     PlayCue(m_services.MMControl1, InitCue);

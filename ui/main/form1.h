@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <cstdint>
 
@@ -59,7 +58,9 @@ public:
 
     Form1State state() const { return m_state; }
     QLabel& toranpu(CardIndex card) { return *m_toranpu.at(static_cast<std::size_t>(card - 1)); }
-    QPushButton& command(int number) { return *m_commands.at(static_cast<std::size_t>(number - 1)); }
+    QPushButton& command(int number) {
+        return *m_commands.at(static_cast<std::size_t>(number - 1));
+    }
     QLabel& label(int number) { return *m_labels.at(static_cast<std::size_t>(number - 1)); }
     Form2* graphWindow() const { return m_form2; }
     Form4* helpWindow() const { return m_form4; }
@@ -70,8 +71,8 @@ public:
     std::int32_t HitCount = 0;
 
     QPushButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8;
-    QLabel Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
-        Label11, Label12, Label13;
+    QLabel Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
+        Label12, Label13;
     QFrame Line1;
     QTimer Timer1;
 

@@ -1,0 +1,95 @@
+// The real generator under the draw's reseeding: a million draws must be uniform
+// over the 52 cards and over the pairs of successive draws. The generator's start
+// state is fixed, so these results are the same on every run.
+#include "engine/deck.h"
+#include "platform/generator.h"
+#include "tests/support/fakes.h"
+
+#include <QtTest>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int Draws = 1'000'000;
+// Standard normal quantile for an upper tail of 0.001.
+constexpr double Z999 = 3.090232;
+
+// Wilson-Hilferty approximation of the chi-square quantile.
+double ChiSquareCritical(int degreesOfFreedom) {
+    const double k = degreesOfFreedom;
+    const double a = 2.0 / (9.0 * k);
+    return k * std::pow(1.0 - a + Z999 * std::sqrt(a), 3.0);
+}
+
+double ChiSquare(const std::vector<long>& observed, double expected) {
+    double sum = 0.0;
+    for (long count : observed) {
+        const double d = static_cast<double>(count) - expected;
+        sum += d * d / expected;
+    }
+    return sum;
+}
+
+// A clock that moves on one millisecond per reading, as the 1 ms timer does,
+// reported in single precision close to midnight where a float resolves ~8 ms.
+class SteppingClock final : public Clock {
+public:
+    float secondsSinceMidnight() override {
+        const double now = m_start + 0.001 * static_cast<double>(m_readings++);
+        return static_cast<float>(now);
+    }
+
+private:
+    double m_start = 86399.0 - 0.001 * Draws;
+    long m_readings = 0;
+};
+
+} // namespace
+
+class DrawStatisticsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drawsAreUniformAndIndependent_data();
+    void drawsAreUniformAndIndependent();
+};
+
+void DrawStatisticsTest::drawsAreUniformAndIndependent_data() {
+    QTest::addColumn<bool>("stepping");
+    QTest::newRow("clock that never changes") << false;
+    QTest::newRow("clock stepping 1 ms near midnight, in single precision") << true;
+}
+
+void DrawStatisticsTest::drawsAreUniformAndIndependent() {
+    QFETCH(bool, stepping);
+    FakeClock frozen;
+    frozen.seconds = 43200.0f;
+    SteppingClock steppingClock;
+    Clock& clock = stepping ? static_cast<Clock&>(steppingClock) : frozen;
+    SplitMixGenerator generator;
+
+    std::vector<long> singles(CardsInDeck, 0);
+    std::vector<long> pairs(CardsInDeck * CardsInDeck, 0);
+    int previous = -1;
+    for (int i = 0; i < Draws; ++i) {
+        const int card = DrawCard(clock, generator);
+        QVERIFY(card >= 1 && card <= CardsInDeck);
+        ++singles[static_cast<std::size_t>(card - 1)];
+        if (previous > 0) {
+            ++pairs[static_cast<std::size_t>((previous - 1) * CardsInDeck + card - 1)];
+        }
+        previous = card;
+    }
+
+    const double single = ChiSquare(singles, static_cast<double>(Draws) / CardsInDeck);
+    const double pair =
+        ChiSquare(pairs, static_cast<double>(Draws - 1) / (CardsInDeck * CardsInDeck));
+    qInfo("chi-square: cards %.1f (limit %.1f), pairs %.1f (limit %.1f)", single,
+          ChiSquareCritical(CardsInDeck - 1), pair,
+          ChiSquareCritical(CardsInDeck * CardsInDeck - 1));
+    QVERIFY(single < ChiSquareCritical(CardsInDeck - 1));
+    QVERIFY(pair < ChiSquareCritical(CardsInDeck * CardsInDeck - 1));
+}
+
+QTEST_GUILESS_MAIN(DrawStatisticsTest)
+#include "test_draw_statistics.moc"
