@@ -1,0 +1,79 @@
+// The main window's tick: its cost, and the pace of a whole automatic run on
+// the real 1 ms timer against the floor of 1001 ticks.
+#include "platform/clock.h"
+#include "platform/confirmation.h"
+#include "platform/fonts.h"
+#include "platform/generator.h"
+#include "platform/program_end.h"
+#include "platform/qt_sound_control.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int MeasuredTicks = 10000;
+
+double MedianMicroseconds(std::vector<qint64>& nanoseconds) {
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    return static_cast<double>(nanoseconds[nanoseconds.size() / 2]) / 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ApplyDefaultFont();
+    Module1 module;
+    SystemClock clock;
+    SplitMixGenerator generator;
+    QtConfirmation confirmation;
+    QtProgramEnd programEnd;
+    QtSoundControl sound;
+    Form1 form(module, {clock, generator, confirmation, programEnd, sound});
+    form.Form_Load();
+    form.show();
+
+    std::vector<qint64> samples;
+    samples.reserve(MeasuredTicks);
+    QElapsedTimer timer;
+    for (const auto& [name, start] : {std::pair{"shuffle", &Form1::Command2_Click},
+                                      std::pair{"automatic", &Form1::Command4_Click}}) {
+        form.Command6_Click();
+        (form.*start)();
+        form.Timer1.stop();
+        samples.clear();
+        for (int i = 0; i < MeasuredTicks; ++i) {
+            timer.start();
+            form.Timer1_Tick();
+            samples.push_back(timer.nsecsElapsed());
+        }
+        std::printf("tick (%s): median %.2f us over %d ticks\n", name, MedianMicroseconds(samples),
+                    MeasuredTicks);
+    }
+
+    form.Command6_Click();
+    QEventLoop loop;
+    QElapsedTimer run;
+    QObject::connect(&form.Timer1, &QTimer::timeout, &loop, [&] {
+        if (form.state() == Form1State::Finished) {
+            loop.quit();
+        }
+    });
+    run.start();
+    form.Command4_Click();
+    loop.exec();
+    const double ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
+    const double floorMs = AutoTrialLimit + 1;
+    std::printf("automatic run to %d trials: %.1f ms wall, floor %.0f ms, ratio %.3f\n",
+                module.TrialCount, ms, floorMs, ms / floorMs);
+    return 0;
+}
