@@ -1,0 +1,89 @@
+// Renders the windows in typical states to PNG files for the README and for
+// review: screenshots <output-dir>. Run it under a real X server (Xvfb) so that
+// fonts and window decorations are those of a desktop.
+#include "platform/clock.h"
+#include "platform/confirmation.h"
+#include "platform/fonts.h"
+#include "platform/generator.h"
+#include "platform/program_end.h"
+#include "platform/qt_sound_control.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <cstdio>
+
+namespace {
+
+// A clock that moves on 1 ms per reading, so that the draws are repeatable.
+class SteppingClock final : public Clock {
+public:
+    float secondsSinceMidnight() override { return 36000.0f + 0.001f * static_cast<float>(m_n++); }
+
+private:
+    long m_n = 0;
+};
+
+class NoProgramEnd final : public ProgramEnd {
+public:
+    void end() override {}
+};
+
+void Save(QWidget& window, const QDir& dir, const QString& name) {
+    QCoreApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+    }
+}
+
+void TickUntilCard(Form1& form, CardIndex card) {
+    while (form.DrawnCard != card) {
+        form.Timer1_Tick();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ApplyDefaultFont();
+    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    Module1 module;
+    SteppingClock clock;
+    SplitMixGenerator generator;
+    QtConfirmation confirmation;
+    NoProgramEnd programEnd;
+    QtSoundControl sound;
+    Form1 form(module, {clock, generator, confirmation, programEnd, sound});
+    form.Form_Load();
+    form.show();
+    Save(form, dir, QStringLiteral("main-idle"));
+
+    // A few draws by hand, the last one the queen of hearts (a hit).
+    for (CardIndex card : {CardIndex{10}, CardIndex{24}, CardIndex{38}}) {
+        form.Command2_Click();
+        TickUntilCard(form, card);
+        form.Command1_Click();
+    }
+    Save(form, dir, QStringLiteral("main-stopped"));
+
+    form.Command4_Click();
+    while (form.state() == Form1State::AutoRunning) {
+        form.Timer1_Tick();
+    }
+    Save(form, dir, QStringLiteral("main-finished"));
+
+    form.Command7_Click();
+    if (QWidget* graph = form.graphWindow()) {
+        Save(*graph, dir, QStringLiteral("graph"));
+        graph->close();
+    }
+    form.show();
+    form.Command8_Click();
+    if (QWidget* help = form.helpWindow()) {
+        Save(*help, dir, QStringLiteral("help"));
+    }
+    return 0;
+}
