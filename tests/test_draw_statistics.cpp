@@ -65,14 +65,14 @@ void DrawStatisticsTest::drawsAreUniformAndIndependent() {
     FakeClock frozen;
     frozen.seconds = 43200.0f;
     SteppingClock steppingClock;
-    Clock& clock = stepping ? static_cast<Clock&>(steppingClock) : frozen;
+    Clock* clock = stepping ? static_cast<Clock*>(&steppingClock) : &frozen;
     SplitMixGenerator generator;
 
     std::vector<long> singles(CardsInDeck, 0);
-    std::vector<long> pairs(CardsInDeck * CardsInDeck, 0);
+    std::vector<long> pairs(static_cast<std::size_t>(CardsInDeck) * CardsInDeck, 0);
     int previous = -1;
     for (int i = 0; i < Draws; ++i) {
-        const int card = DrawCard(clock, generator);
+        const int card = DrawCard(*clock, generator);
         QVERIFY(card >= 1 && card <= CardsInDeck);
         ++singles[static_cast<std::size_t>(card - 1)];
         if (previous > 0) {

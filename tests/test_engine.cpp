@@ -190,7 +190,7 @@ void EngineTest::automaticRunCountsExactlyTheLimit() {
     TallyRig rig;
     int expectedHits = 0;
     for (int tick = 1; tick <= AutoTrialLimit; ++tick) {
-        const CardIndex card = static_cast<CardIndex>(tick % CardsInDeck + 1);
+        const auto card = static_cast<CardIndex>(tick % CardsInDeck + 1);
         expectedHits += IsHit(RankOf(card)) ? 1 : 0;
         const TrialOutcome outcome = rig.automatic(card);
         QCOMPARE(outcome.result, TrialResult::Counted);

@@ -51,7 +51,7 @@ void Form1Test::handlersMoveThroughTheFiveStates_data() {
     QTest::addColumn<QList<Action>>("actions");
     QTest::addColumn<Form1State>("expected");
     using F = Form1;
-    auto row = [](const char* name, QList<Action> actions, Form1State state) {
+    auto row = [](const char* name, const QList<Action>& actions, Form1State state) {
         QTest::newRow(name) << actions << state;
     };
     row("Idle -shuffle-> Shuffling", {&F::Command2_Click}, Form1State::Shuffling);

@@ -51,7 +51,7 @@ QFont ButtonFont(Form1Layout::FontStyle style) {
     case FontStyle::WindowDefault:
         break;
     }
-    return QFont();
+    return {};
 }
 
 void StyleLabel(QLabel& label, const Form1Layout::Label& spec) {
@@ -84,7 +84,7 @@ void StyleLabel(QLabel& label, const Form1Layout::Label& spec) {
 
 } // namespace
 
-Form1::Form1(Module1& module, Form1Services services)
+Form1::Form1(Module1& module, const Form1Services& services)
     : m_module(module),
       m_services(services), m_commands{&Command1, &Command2, &Command3, &Command4,
                                        &Command5, &Command6, &Command7, &Command8},

@@ -40,7 +40,7 @@ inline constexpr std::int16_t ManualRunMode = -1;
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
-    Form1(Module1& module, Form1Services services);
+    Form1(Module1& module, const Form1Services& services);
     ~Form1() override;
 
     // Start-up: ace of spades on view, counters at 0, buttons ready.
@@ -62,8 +62,8 @@ public:
         return *m_commands.at(static_cast<std::size_t>(number - 1));
     }
     QLabel& label(int number) { return *m_labels.at(static_cast<std::size_t>(number - 1)); }
-    Form2* graphWindow() const { return m_form2; }
-    Form4* helpWindow() const { return m_form4; }
+    Form2* graphWindow() const { return m_form2.data(); }
+    Form4* helpWindow() const { return m_form4.data(); }
 
     std::int16_t RunMode = ManualRunMode;
     CardIndex DrawnCard = AceOfSpades; // always the card on show
