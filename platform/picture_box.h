@@ -41,6 +41,7 @@ class PictureBox final : public QFrame {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
+    // Like Cls, setting the back colour wipes the drawing.
     void setBackColor(const QColor& colour);
     QColor backColor() const { return m_backColor; }
     void setForeColor(const QColor& colour);

@@ -52,19 +52,20 @@ void Form2::layOut() {
     setWindowTitle(QString::fromUtf8(Form2Layout::Title));
     setFixedSize(ToPixels(Form2Layout::ClientWidth, Form2Layout::ClientHeight));
 
-    Command1.setGeometry(ToPixels(Form2Layout::Command1));
-    Command1.setAutoDefault(false);
-
     Line1.setGeometry(0, TwipsToPixels(Form2Layout::Line1Y), TwipsToPixels(Form2Layout::Line1Right),
                       1);
     Line1.setAutoFillBackground(true);
     Line1.setBackgroundRole(QPalette::WindowText);
 
+    // Raised above the rule, which runs on under the button.
+    Command1.setGeometry(ToPixels(Form2Layout::Command1));
+    Command1.setAutoDefault(false);
+    Command1.raise();
+
     Picture1.setGeometry(ToPixels(Form2Layout::Picture1));
     Picture1.setBackColor(QColor::fromRgb(Form2Layout::Picture1Back));
     Picture1.setUserScale(Form2Layout::GraphScale);
     Picture1.Cls();
-    setTabOrder(&Picture1, &Command1);
 }
 
 bool Form2::event(QEvent* event) {

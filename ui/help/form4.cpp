@@ -30,7 +30,6 @@ void Form4::layOut() {
     Picture1.setGeometry(ToPixels(Form4Layout::Picture1));
     Picture1.setFont(JapaneseFont(Form4Layout::Picture1PointSize));
     Picture1.setBackColor(QColor::fromRgb(Form4Layout::Picture1Back));
-    setTabOrder(&Command1, &Picture1);
 }
 
 bool Form4::event(QEvent* event) {
