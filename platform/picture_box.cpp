@@ -1,0 +1,180 @@
+#include "platform/picture_box.h"
+
+#include "platform/twips.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The toolkit's default border: a sunken 3-D edge, 2 pixels (30 twips) on each side.
+constexpr int BorderWidth = 2;
+
+} // namespace
+
+QRgb QBColor(int number) {
+    return QBColorTable.at(static_cast<std::size_t>(number));
+}
+
+PictureBox::PictureBox(QWidget* parent)
+    : QFrame(parent), m_backColor(palette().color(QPalette::Button)),
+      m_foreColor(palette().color(QPalette::WindowText)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(BorderWidth);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ensureImage();
+}
+
+void PictureBox::setBackColor(const QColor& colour) {
+    m_backColor = colour;
+    Cls();
+}
+
+void PictureBox::setForeColor(const QColor& colour) {
+    m_foreColor = colour;
+}
+
+void PictureBox::setUserScale(const UserScale& scale) {
+    m_scale = scale;
+    CurrentX = scale.ScaleLeft;
+    CurrentY = scale.ScaleTop;
+}
+
+UserScale PictureBox::userScale() const {
+    if (m_scale) {
+        return *m_scale;
+    }
+    const QSize inner = innerSize();
+    return {0.0f, 0.0f, static_cast<float>(inner.width() * TwipsPerPixel),
+            static_cast<float>(inner.height() * TwipsPerPixel)};
+}
+
+QSize PictureBox::imageSizeFor(qreal ratio) const {
+    const QSize inner = innerSize();
+    return {qRound(inner.width() * ratio), qRound(inner.height() * ratio)};
+}
+
+QPoint PictureBox::devicePixel(float x, float y) const {
+    const UserScale scale = userScale();
+    const QSize size = imageSizeFor(devicePixelRatioF());
+    const double px = (static_cast<double>(x) - scale.ScaleLeft) * size.width() / scale.ScaleWidth;
+    const double py = (static_cast<double>(y) - scale.ScaleTop) * size.height() / scale.ScaleHeight;
+    return {static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py))};
+}
+
+float PictureBox::textLineHeight() const {
+    const UserScale scale = userScale();
+    const int logicalHeight = innerSize().height();
+    if (logicalHeight <= 0) {
+        return 0.0f;
+    }
+    return static_cast<float>(static_cast<double>(QFontMetrics(font()).height()) *
+                              scale.ScaleHeight / logicalHeight);
+}
+
+int PictureBox::penWidth() const {
+    return std::max(1, qRound(devicePixelRatioF()));
+}
+
+void PictureBox::ensureImage() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = imageSizeFor(ratio);
+    if (m_image.size() == size && m_image.devicePixelRatio() == ratio) {
+        return;
+    }
+    QImage image(size.expandedTo({1, 1}), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(m_backColor);
+    if (!m_image.isNull()) {
+        // Keep what was drawn when the size or the screen's scaling changes.
+        QPainter painter(&image);
+        painter.drawImage(QPointF(0, 0), m_image);
+    }
+    m_image = image;
+}
+
+const QImage& PictureBox::image() {
+    ensureImage();
+    return m_image;
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, int colour) {
+    ensureImage();
+    {
+        QPainter painter(&m_image);
+        // Draw in device pixels so every point lands where devicePixel() puts it.
+        const int width = penWidth();
+        const qreal ratio = m_image.devicePixelRatio();
+        // A pen of width w centred on pixel p covers p - w/2 onwards; shift it so
+        // that a line, like a point, covers p to p + w - 1.
+        QTransform toDevice = QTransform::fromScale(1 / ratio, 1 / ratio);
+        toDevice.translate(width / 2, width / 2);
+        painter.setWorldTransform(toDevice);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(QColor::fromRgb(QBColor(colour)), width));
+        painter.drawLine(devicePixel(x1, y1), devicePixel(x2, y2));
+    }
+    CurrentX = x2;
+    CurrentY = y2;
+    update();
+}
+
+void PictureBox::Line(float x2, float y2, int colour) {
+    Line(CurrentX, CurrentY, x2, y2, colour);
+}
+
+void PictureBox::PSet(float x, float y, int colour) {
+    ensureImage();
+    const int width = penWidth();
+    const QPoint pixel = devicePixel(x, y);
+    {
+        QPainter painter(&m_image);
+        const qreal ratio = m_image.devicePixelRatio();
+        painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+        painter.fillRect(QRect(pixel, QSize(width, width)), QColor::fromRgb(QBColor(colour)));
+    }
+    CurrentX = x;
+    CurrentY = y;
+    update();
+}
+
+void PictureBox::Print(const QString& text) {
+    ensureImage();
+    {
+        QPainter painter(&m_image);
+        painter.setFont(font());
+        painter.setPen(m_foreColor);
+        const qreal ratio = m_image.devicePixelRatio();
+        const QPointF topLeft = QPointF(devicePixel(CurrentX, CurrentY)) / ratio;
+        painter.drawText(topLeft + QPointF(0, QFontMetricsF(font()).ascent()), text);
+    }
+    update();
+    Print();
+}
+
+void PictureBox::Print() {
+    CurrentX = userScale().ScaleLeft;
+    CurrentY += textLineHeight();
+}
+
+void PictureBox::Cls() {
+    ensureImage();
+    m_image.fill(m_backColor);
+    const UserScale scale = userScale();
+    CurrentX = scale.ScaleLeft;
+    CurrentY = scale.ScaleTop;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), m_image);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    ensureImage();
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <optional>
+
+// The 16-colour palette that drawing colours are numbered by.
+inline constexpr std::array<QRgb, 16> QBColorTable = {
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
+};
+
+inline constexpr int QBBlack = 0;
+inline constexpr int QBLightBlue = 9;
+
+// Palette number 0..15 to its colour.
+QRgb QBColor(int number);
+
+// A user coordinate system over the area inside the border: the inner area's
+// top-left corner is (ScaleLeft, ScaleTop), its extent ScaleWidth x ScaleHeight.
+struct UserScale {
+    float ScaleLeft = 0.0f;
+    float ScaleTop = 0.0f;
+    float ScaleWidth = 1.0f;
+    float ScaleHeight = 1.0f;
+};
+
+// A drawing surface that keeps what is drawn on it: every drawing operation
+// paints into a retained image, and a repaint only copies that image.
+// The image covers the area inside the 3-D border in device pixels, so the
+// drawing stays sharp on scaled screens. Until a scale is set, the user
+// coordinates are twips.
+class PictureBox final : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // Like Cls, setting the back colour wipes the drawing.
+    void setBackColor(const QColor& colour);
+    QColor backColor() const { return m_backColor; }
+    void setForeColor(const QColor& colour);
+    QColor foreColor() const { return m_foreColor; }
+
+    void setUserScale(const UserScale& scale);
+    UserScale userScale() const;
+
+    // Line between two points, and from the current position; both leave
+    // the current position at (x2, y2).
+    void Line(float x1, float y1, float x2, float y2, int colour);
+    void Line(float x2, float y2, int colour);
+    void PSet(float x, float y, int colour);
+    // Draws the text with its top-left corner at the current position, then
+    // moves to the left edge one text line lower. Never wraps.
+    void Print(const QString& text);
+    void Print();
+    // Fills with the back colour; the current position goes to the top-left corner.
+    void Cls();
+
+    float CurrentX = 0.0f;
+    float CurrentY = 0.0f;
+
+    // The one mapping from user coordinates to the image's device pixels:
+    // the pixel whose area contains the point.
+    QPoint devicePixel(float x, float y) const;
+    // The area inside the border, in device-independent pixels.
+    QSize innerSize() const { return contentsRect().size(); }
+    // The height of one printed line in the surface's font, in user units.
+    float textLineHeight() const;
+
+    const QImage& image();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ensureImage();
+    QSize imageSizeFor(qreal ratio) const;
+    int penWidth() const;
+
+    QImage m_image;
+    QColor m_backColor;
+    QColor m_foreColor;
+    std::optional<UserScale> m_scale;
+};

@@ -1,0 +1,248 @@
+#include "platform/fonts.h"
+#include "tests/image_probe.h"
+#include "tests/support/form1_fixture.h"
+#include "ui/help/form4.h"
+#include "ui/help/help_text.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+constexpr QChar FullWidthSpace = QChar(0x3000);
+
+QString HelpLine(int number) {
+    const std::string_view line = HelpLines.at(static_cast<std::size_t>(number - 1));
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+int LeadingFullWidthSpaces(const QString& line) {
+    int count = 0;
+    while (count < line.size() && line.at(count) == FullWidthSpace) {
+        ++count;
+    }
+    return count;
+}
+
+// A help window on its own, over a stand-in main window.
+struct Help {
+    QWidget mainWindow;
+    Form4 form{mainWindow};
+    int lineHeight() const { return QFontMetrics(form.Picture1.font()).height(); }
+    // The band of pixel rows that printed line `number` (from 1) occupies.
+    QRect band(int number) const {
+        return {0, (number - 1) * lineHeight(), form.Picture1.innerSize().width(), lineHeight()};
+    }
+};
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyDefaultFont(); }
+
+    void linesAreTheTextCharacterForCharacter_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        const QStringList expected = {
+            QString(),
+            QStringLiteral("　【問　　題】"),
+            QStringLiteral("　　　　　　　　ここにトランブが１組あります。"),
+            QStringLiteral("　　　　　　　　ジョーカー２枚を除いて５２枚を使います。"),
+            QStringLiteral("　　　　　　　　３の倍数は、スペード、クローバ、ダイヤ、ハートに、"
+                           "それぞれ ３ と ６ と ９ "),
+            QStringLiteral("　　　　　　　と １２ の４枚ずつあるので、４×４＝１６枚あります。"),
+            QStringLiteral("　　　　　　　　この５２枚のトランプから１枚引いたとき、"
+                           "そのカードが３の倍数である確率"),
+            QStringLiteral("　　　　　　　を考えます。"),
+            QStringLiteral("　　　　　　　　５２枚のうち１６枚が３の倍数のカードなので、"
+                           "数学的には １６／５２ になり"),
+            QStringLiteral("　　　　　　　ます。"),
+            QStringLiteral("　　　　　　　　しかし、実際には、１枚ずつトランプを引いては"
+                           "戻すことを５２回行ったら、"),
+            QStringLiteral(
+                "　　　　　　　３の倍数のカードがちょうど１６回出るということはありませんね。"),
+            QStringLiteral("　　　　　　　　では、数学的に求めた理論上の確率の １６／５２ "
+                           "との関係はどうなってい"),
+            QStringLiteral("　　　　　　　るのでしょうか。"),
+            QString(),
+            QStringLiteral("　【操作方法】"),
+            QStringLiteral("　　　　　　　　手動でやる場合は、［トランプをきる］ボタンを"
+                           "クリックし、次に、［トランプを"),
+            QStringLiteral("　　　　　　　引く］ボタンをクリックします。"),
+            QStringLiteral("　　　　　　　　自動でやる場合は、［自動 Start］ボタンをクリックし、"
+                           "次に、［自動 Stop］"),
+            QStringLiteral("　　　　　　　ボタンをクリックします。"),
+            QStringLiteral("　　　　　　　　［グラフ表示］ボタンをクリックすると、"
+                           "実験回数と３の倍数のカードを引いた"),
+            QStringLiteral("　　　　　　　割合の関係がグラフ表示されます。"),
+            QStringLiteral("　　　　　　　　［初期化］ボタンをクリックすると、"
+                           "実験を最初からやり直せます。"),
+        };
+        QCOMPARE(HelpLines.size(), std::size_t{23});
+        for (int number = 1; number <= expected.size(); ++number) {
+            QTest::newRow(qPrintable(QStringLiteral("line %1").arg(number)))
+                << number << expected.at(number - 1);
+        }
+    }
+    void linesAreTheTextCharacterForCharacter() {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        QCOMPARE(HelpLine(number), text);
+    }
+
+    void spacesAreCountedAsDesigned_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("leadingFullWidth");
+        QTest::addColumn<int>("halfWidth");
+        QTest::addColumn<bool>("endsWithHalfWidth");
+        const struct {
+            int number, leading, half;
+            bool last;
+        } rows[] = {
+            {1, 0, 0, false},  {2, 1, 0, false},  {3, 8, 0, false},  {4, 8, 0, false},
+            {5, 8, 6, true},   {6, 7, 2, false},  {7, 8, 0, false},  {8, 7, 0, false},
+            {9, 8, 2, false},  {10, 7, 0, false}, {11, 8, 0, false}, {12, 7, 0, false},
+            {13, 8, 2, false}, {14, 7, 0, false}, {15, 0, 0, false}, {16, 1, 0, false},
+            {17, 8, 0, false}, {18, 7, 0, false}, {19, 8, 2, false}, {20, 7, 0, false},
+            {21, 8, 0, false}, {22, 7, 0, false}, {23, 8, 0, false},
+        };
+        for (const auto& row : rows) {
+            QTest::newRow(qPrintable(QStringLiteral("line %1").arg(row.number)))
+                << row.number << row.leading << row.half << row.last;
+        }
+    }
+    void spacesAreCountedAsDesigned() {
+        QFETCH(int, number);
+        QFETCH(int, leadingFullWidth);
+        QFETCH(int, halfWidth);
+        QFETCH(bool, endsWithHalfWidth);
+        const QString line = HelpLine(number);
+        QCOMPARE(LeadingFullWidthSpaces(line), leadingFullWidth);
+        QCOMPARE(line.count(QLatin1Char(' ')), halfWidth);
+        QCOMPARE(line.endsWith(QLatin1Char(' ')), endsWithHalfWidth);
+    }
+
+    void everyLineFitsInsideTheBorder_data() {
+        QTest::addColumn<int>("number");
+        for (int number = 1; number <= static_cast<int>(HelpLines.size()); ++number) {
+            QTest::newRow(qPrintable(QStringLiteral("line %1").arg(number))) << number;
+        }
+    }
+    void everyLineFitsInsideTheBorder() {
+        QFETCH(int, number);
+        Help h;
+        QCOMPARE(h.form.Picture1.innerSize().width(), 549);
+        QCOMPARE(QFontInfo(h.form.Picture1.font()).pixelSize(), 15);
+        const int advance =
+            QFontMetrics(h.form.Picture1.font()).horizontalAdvance(HelpLine(number));
+        QVERIFY2(advance < h.form.Picture1.innerSize().width(),
+                 qPrintable(QStringLiteral("%1 px in %2")
+                                .arg(advance)
+                                .arg(QFontInfo(h.form.Picture1.font()).family())));
+    }
+
+    void printsTwentyThreeLinesDownFromTheTop() {
+        Help h;
+        h.form.Form_Activate();
+        const QImage& image = h.form.Picture1.image();
+        QVERIFY(!HasInk(image, h.band(1)));
+        QVERIFY(HasInk(image, h.band(2)));
+        QVERIFY(HasInk(image, h.band(14)));
+        QVERIFY(!HasInk(image, h.band(15)));
+        QVERIFY(HasInk(image, h.band(16)));
+        QVERIFY(HasInk(image, h.band(23)));
+        QVERIFY(!HasInk(image, QRect(0, 23 * h.lineHeight(), image.width(), image.height())));
+        QCOMPARE(h.form.Picture1.CurrentY, 23.0f * h.form.Picture1.textLineHeight());
+        QCOMPARE(h.form.Picture1.CurrentX, 0.0f);
+    }
+
+    void indentationShowsInThePicture() {
+        Help h;
+        h.form.Form_Activate();
+        const QImage& image = h.form.Picture1.image();
+        const int heading = FirstInkColumn(image, h.band(2));
+        const int sentence = FirstInkColumn(image, h.band(3));
+        const int continuation = FirstInkColumn(image, h.band(6));
+        QVERIFY(heading > 0);
+        QVERIFY(continuation > heading);
+        QVERIFY(sentence > continuation);
+    }
+
+    void activatingAgainLeavesOneCopyOfTheText() {
+        Help h;
+        h.form.Form_Activate();
+        const QImage once = h.form.Picture1.image().copy();
+        h.form.Picture1.Line(0, 0, 2000, 6000, QBBlack);
+        h.form.Form_Activate();
+        h.form.Form_Activate();
+        QCOMPARE(h.form.Picture1.image(), once);
+        QCOMPARE(h.form.Picture1.CurrentY, 23.0f * h.form.Picture1.textLineHeight());
+    }
+
+    void mainWindowStaysUsableWhileHelpIsOpen() {
+        Form1Fixture f;
+        f.form->show();
+        f.form->Command8_Click();
+        Form4* help = f.form->helpWindow();
+        QVERIFY(help != nullptr);
+        QVERIFY(help->isVisible());
+        QVERIFY(f.form->isVisible());
+        QVERIFY(f.form->isEnabled());
+        QVERIFY(f.form->command(2).isEnabled());
+        QVERIFY(!help->isModal());
+        help->Command1_Click();
+        DeleteClosedWindows();
+    }
+
+    void closeUnloadsAndShowsTheMainWindow_data() {
+        QTest::addColumn<bool>("throughFrame");
+        QTest::newRow("閉じる") << false;
+        QTest::newRow("window frame") << true;
+    }
+    void closeUnloadsAndShowsTheMainWindow() {
+        QFETCH(bool, throughFrame);
+        Form1Fixture f;
+        f.form->show();
+        f.form->Command8_Click();
+        QPointer<Form4> help = f.form->helpWindow();
+        if (throughFrame) {
+            help->close();
+        } else {
+            help->Command1_Click();
+        }
+        DeleteClosedWindows();
+        QVERIFY(help == nullptr);
+        QVERIFY(f.form->helpWindow() == nullptr);
+        QVERIFY(f.form->isVisible());
+    }
+
+    void helpAfterCloseIsAFreshWindow() {
+        Form1Fixture f;
+        f.form->Command8_Click();
+        QPointer<Form4> first = f.form->helpWindow();
+        first->Picture1.Line(0, 0, 2000, 6000, QBBlack);
+        first->Command1_Click();
+        DeleteClosedWindows();
+        QVERIFY(first == nullptr);
+
+        f.form->Command8_Click();
+        Form4* second = f.form->helpWindow();
+        QVERIFY(second != nullptr);
+        QVERIFY(IsWhite(second->Picture1.image(), 130, 390));
+        second->Form_Activate();
+        QVERIFY(HasInk(second->Picture1.image(), QRect(0, 15, 549, 15)));
+        second->Command1_Click();
+        DeleteClosedWindows();
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "test_help.moc"
