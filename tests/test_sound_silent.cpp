@@ -1,0 +1,207 @@
+// The sound control where no cue can be heard: files missing or broken, and
+// no sound server at all. The buttons must still do their work, return at
+// once and say so at most once per problem.
+
+#include "platform/fonts.h"
+#include "platform/qt_sound_control.h"
+#include "tests/support/fakes.h"
+#include "ui/main/form1.h"
+#include "ui/main/sound_cues.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The cues as shipped, from the source tree.
+QByteArray ShippedCue(const QString& name) {
+    QFile file(QStringLiteral(PROJECT_SOURCE_DIR "/assets/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Makes an empty temporary folder the working directory for one test.
+class WorkingDirectory {
+public:
+    WorkingDirectory() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    bool holdsShippedCues() const {
+        return WriteFile(path(InitCue), ShippedCue(InitCue)) &&
+               WriteFile(path(ExitCue), ShippedCue(ExitCue));
+    }
+
+private:
+    QString m_previous;
+    QTemporaryDir m_dir;
+};
+
+// A loaded main window playing through the real sound control.
+struct SoundingForm1 {
+    SoundingForm1() {
+        ApplyDefaultFont();
+        form = std::make_unique<Form1>(
+            module, Form1Services{clock, generator, confirmation, programEnd, sound});
+        form->Form_Load();
+    }
+    Module1 module;
+    FakeClock clock;
+    ScriptedGenerator generator;
+    FakeConfirmation confirmation;
+    FakeProgramEnd programEnd;
+    QtSoundControl sound;
+    std::unique_ptr<Form1> form;
+};
+
+// Clicks each cue button twice and checks that each did its work.
+void ClickEveryCueButtonTwice(SoundingForm1& w) {
+    for (int round = 1; round <= 2; ++round) {
+        w.generator.queueCards({3});
+        w.form->Command2_Click();
+        w.form->Timer1_Tick();
+        w.form->Command1_Click();
+        QCOMPARE(w.module.TrialCount, 1);
+        w.form->Command6_Click();
+        QCOMPARE(w.module.TrialCount, 0);
+        QCOMPARE(w.form->state(), Form1State::Idle);
+
+        w.form->Command8_Click();
+        QVERIFY(w.form->helpWindow() != nullptr);
+        QVERIFY(w.form->helpWindow()->isVisible());
+
+        w.form->Command3_Click();
+        QCOMPARE(w.confirmation.questions.size(), round);
+        QCOMPARE(w.programEnd.ends, 0);
+    }
+}
+
+QRegularExpression WarningAbout(const QString& what) {
+    return QRegularExpression(QStringLiteral("^toranpu: .*") + QRegularExpression::escape(what));
+}
+
+} // namespace
+
+class SoundSilentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void stopAndCloseDoNothingWhenNothingIsOpen();
+    void missingFilesGiveOneWarningEach();
+    void unplayableFileIsNotOpened_data();
+    void unplayableFileIsNotOpened();
+    void withoutAudioOutputTheButtonsStillWork();
+    void bareNameIsLookedUpWhenOpened();
+};
+
+void SoundSilentTest::init() {
+    // Any word about sound beyond the warnings a test expects is a fault.
+    QTest::failOnWarning(QRegularExpression(
+        QStringLiteral("^(toranpu:|PulseAudioService|No audio device|QSoundEffect)")));
+}
+
+void SoundSilentTest::stopAndCloseDoNothingWhenNothingIsOpen() {
+    QtSoundControl control;
+    control.setCommand(QStringLiteral("Stop"));
+    control.setCommand(QStringLiteral("Close"));
+    control.setCommand(QStringLiteral("Sound"));
+    QCOMPARE(control.openFile(), QString());
+    QVERIFY(control.effect() == nullptr);
+    QVERIFY(!control.isSounding());
+}
+
+void SoundSilentTest::missingFilesGiveOneWarningEach() {
+    WorkingDirectory cwd;
+    SoundingForm1 w;
+    QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("pinpon.wav not found")));
+    QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("endpinpon.wav not found")));
+
+    ClickEveryCueButtonTwice(w);
+
+    QCOMPARE(w.sound.openFile(), QString());
+    QVERIFY(w.sound.effect() == nullptr);
+    QVERIFY(!w.sound.isSounding());
+}
+
+void SoundSilentTest::unplayableFileIsNotOpened_data() {
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray shipped = ShippedCue(InitCue);
+    QByteArray noise(4096, '\0');
+    QRandomGenerator generator(20240611);
+    generator.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+
+    QTest::newRow("random bytes") << noise;
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("RIFF header only") << shipped.left(12);
+    QTest::newRow("cut off in the samples") << shipped.left(shipped.size() / 2);
+    QTest::newRow("header without samples") << shipped.left(44);
+}
+
+void SoundSilentTest::unplayableFileIsNotOpened() {
+    QFETCH(QByteArray, content);
+    WorkingDirectory cwd;
+    QVERIFY(WriteFile(cwd.path(InitCue), content));
+    QtSoundControl control;
+    QTest::ignoreMessage(QtWarningMsg,
+                         WarningAbout(QStringLiteral("pinpon.wav is not a complete WAV file")));
+
+    PlayCue(control, InitCue);
+    PlayCue(control, InitCue);
+
+    QCOMPARE(control.openFile(), QString());
+    QVERIFY(control.effect() == nullptr);
+    QVERIFY(!control.isSounding());
+}
+
+void SoundSilentTest::withoutAudioOutputTheButtonsStillWork() {
+    WorkingDirectory cwd;
+    QVERIFY(cwd.holdsShippedCues());
+    SoundingForm1 w;
+    QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("no audio output")));
+
+    ClickEveryCueButtonTwice(w);
+
+    // The exit cue's file stays open until the next cue, silent.
+    QCOMPARE(w.sound.openFile(), cwd.path(ExitCue));
+    QVERIFY(w.sound.effect() == nullptr);
+    QVERIFY(!w.sound.isSounding());
+}
+
+void SoundSilentTest::bareNameIsLookedUpWhenOpened() {
+    WorkingDirectory first;
+    QtSoundControl control;
+    control.setFileName(InitCue);
+    {
+        WorkingDirectory second;
+        QVERIFY(second.holdsShippedCues());
+        QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("no audio output")));
+        control.setCommand(QStringLiteral("Open"));
+        QCOMPARE(control.openFile(), second.path(InitCue));
+    }
+    // Closing forgets the file but not its name.
+    control.setCommand(QStringLiteral("Close"));
+    QCOMPARE(control.openFile(), QString());
+    QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("pinpon.wav not found")));
+    control.setCommand(QStringLiteral("Open"));
+    QCOMPARE(control.openFile(), QString());
+}
+
+int main(int argc, char** argv) {
+    // Point this process at a sound server that does not exist, whatever the
+    // machine offers, so that every cue is silent.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/toranpu-test-no-sound-server");
+    QApplication app(argc, argv);
+    SoundSilentTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_sound_silent.moc"
