@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// The stored forms of the artwork, written byte by byte so that every field of
+// every header is ours and the same on every machine.
+namespace cardart {
+
+inline constexpr int BmpHeaderSize = 54;
+inline constexpr int BmpRowSize = 208;
+inline constexpr int BmpPixelDataSize = 19344;
+inline constexpr int BmpFileSize = BmpHeaderSize + BmpPixelDataSize;
+
+// A card face as an uncompressed 24-bit Windows bitmap, bottom row first.
+QByteArray bmpFile(const QImage& face);
+
+// The header that every card picture file starts with.
+QByteArray cardBmpHeader();
+
+// An icon file holding the one 24-bit picture, opaque throughout.
+QByteArray icoFile(const QImage& icon);
+
+} // namespace cardart
