@@ -5,7 +5,6 @@
 #include "tools/cardgen/suit_pips.h"
 
 #include <QPainter>
-#include <span>
 #include <vector>
 
 namespace cardart {
@@ -79,7 +78,7 @@ std::vector<QPoint> pipCentres(int rank) {
 
 // Draws `sprite` centred on `centre`; below the middle of the card it is turned.
 void placeSprite(QPainter& painter, const QImage& sprite, QPoint centre) {
-    const QImage& drawn = centre.y() > CentreY ? sprite.mirrored(true, true) : sprite;
+    const QImage drawn = centre.y() > CentreY ? sprite.mirrored(true, true) : sprite;
     painter.drawImage(centre - QPoint(sprite.width() / 2, sprite.height() / 2), drawn);
 }
 

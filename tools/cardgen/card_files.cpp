@@ -1,7 +1,5 @@
 #include "tools/cardgen/card_files.h"
 
-#include "tools/cardgen/card_art.h"
-
 #include <cstdint>
 
 namespace cardart {
@@ -74,11 +72,6 @@ QByteArray bmpFile(const QImage& face) {
     QByteArray bytes = bmpHeaderFor(face);
     putPixelRows(bytes, face);
     return bytes;
-}
-
-QByteArray cardBmpHeader() {
-    QImage blank(CardSize, QImage::Format_RGB32);
-    return bmpHeaderFor(blank);
 }
 
 QByteArray icoFile(const QImage& icon) {

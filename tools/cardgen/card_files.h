@@ -8,15 +8,9 @@
 namespace cardart {
 
 inline constexpr int BmpHeaderSize = 54;
-inline constexpr int BmpRowSize = 208;
-inline constexpr int BmpPixelDataSize = 19344;
-inline constexpr int BmpFileSize = BmpHeaderSize + BmpPixelDataSize;
 
 // A card face as an uncompressed 24-bit Windows bitmap, bottom row first.
 QByteArray bmpFile(const QImage& face);
-
-// The header that every card picture file starts with.
-QByteArray cardBmpHeader();
 
 // An icon file holding the one 24-bit picture, opaque throughout.
 QByteArray icoFile(const QImage& icon);
