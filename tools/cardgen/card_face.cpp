@@ -103,8 +103,8 @@ void drawNumberPips(QPainter& painter, Suit suit, int rank) {
     }
 }
 
-// The ace of spades' large spade: a black spade edged inside with a white line,
-// a white spade at its heart and scrolls beside the stem.
+// The ace of spades' large spade: a black spade edged inside with a white line
+// and a small spade, white with a black heart, in its middle.
 void drawAceOfSpades(QPainter& painter) {
     const QPoint centre(CentreX, CentreY);
     const auto spade = [&](QSize size, QRgb colour, int lift) {
@@ -113,16 +113,8 @@ void drawAceOfSpades(QPainter& painter) {
     spade(AceOfSpadesSize, Black, 0);
     spade({31, 35}, White, 2);
     spade({27, 31}, Black, 2);
-    spade({11, 13}, White, 4);
-    painter.setPen(QColor::fromRgb(Black));
-    const int stemFoot = CentreY + AceOfSpadesSize.height() / 2;
-    for (int side : {-1, 1}) {
-        const int x = CentreX + side * 9;
-        painter.drawLine(x, stemFoot, x + side * 6, stemFoot);
-        painter.drawLine(x + side * 6, stemFoot, x + side * 8, stemFoot - 2);
-        painter.drawLine(x + side * 8, stemFoot - 2, x + side * 7, stemFoot - 4);
-        painter.drawLine(x + side * 7, stemFoot - 4, x + side * 5, stemFoot - 3);
-    }
+    spade({13, 15}, White, 4);
+    spade({5, 7}, Black, 5);
 }
 
 void drawCourt(QImage& face, Suit suit, int rank) {
