@@ -5,11 +5,5 @@ QString CardPicturePath(CardIndex card) {
 }
 
 QPixmap CardPicture(CardIndex card) {
-    QPixmap picture(CardPicturePath(card));
-    // A build without the card resources still shows a blank card face.
-    if (picture.isNull()) {
-        picture = QPixmap(69, 93);
-        picture.fill(Qt::white);
-    }
-    return picture;
+    return QPixmap(CardPicturePath(card));
 }
