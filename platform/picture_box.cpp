@@ -110,7 +110,8 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, int colour) {
         // A pen of width w centred on pixel p covers p - w/2 onwards; shift it so
         // that a line, like a point, covers p to p + w - 1.
         QTransform toDevice = QTransform::fromScale(1 / ratio, 1 / ratio);
-        toDevice.translate(width / 2, width / 2);
+        const int shift = width / 2; // whole device pixels
+        toDevice.translate(shift, shift);
         painter.setWorldTransform(toDevice);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(QColor::fromRgb(QBColor(colour)), width));

@@ -43,7 +43,7 @@ QByteArray expectedCardHeader() {
         0xC4, 0x0E, 0,    0,    0xC4, 0x0E, 0, 0, // 3780 pixels per metre
         0,    0,    0,    0,    0,    0,    0, 0,
     };
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), HeaderSize);
+    return {reinterpret_cast<const char*>(bytes.data()), HeaderSize};
 }
 
 const std::array<const char*, 4> SuitNames{"spades", "clubs", "hearts", "diamonds"};
@@ -144,7 +144,7 @@ private slots:
                 QCOMPARE(byte(row + 3 * x + 2), qRed(png.pixel(x, y)));
             }
         }
-        QCOMPARE(ico.mid(PixelStart + 32 * 32 * 3), QByteArray(32 * 4, '\0'));
+        QCOMPARE(ico.mid(PixelStart + 32 * 32 * 3), QByteArray(qsizetype{32} * 4, '\0'));
     }
 
     void generatorReproducesTheIcons_data() {

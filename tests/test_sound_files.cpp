@@ -116,7 +116,7 @@ void SoundFilesTest::cueFadesInAndOut_data() {
 void SoundFilesTest::cueFadesInAndOut() {
     QFETCH(QString, name);
     const WavFile wav = Parse(ReadAsset(name));
-    QVERIFY(wav.samples.size() > 2 * EdgeSamples);
+    QVERIFY(wav.samples.size() > std::size_t{2} * EdgeSamples);
     const auto& s = wav.samples;
 
     const int peak = PeakOf(s.begin(), s.end());

@@ -82,7 +82,7 @@ QByteArray icoFile(const QImage& icon) {
     putInfoHeader(image, icon, 2 * icon.height());
     putPixelRows(image, icon);
     // An all-clear AND mask: every pixel is opaque.
-    image.append(maskRowSize * icon.height(), '\0');
+    image.append(qsizetype{maskRowSize} * icon.height(), '\0');
 
     QByteArray bytes;
     put16(bytes, 0);

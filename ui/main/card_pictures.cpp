@@ -5,5 +5,5 @@ QString CardPicturePath(CardIndex card) {
 }
 
 QPixmap CardPicture(CardIndex card) {
-    return QPixmap(CardPicturePath(card));
+    return {CardPicturePath(card)};
 }
