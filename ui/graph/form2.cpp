@@ -66,6 +66,10 @@ void Form2::layOut() {
     Picture1.setBackColor(QColor::fromRgb(Form2Layout::Picture1Back));
     Picture1.setUserScale(Form2Layout::GraphScale);
     Picture1.Cls();
+    // The figure is pixels only; a screen reader gets its axis captions.
+    Picture1.setAccessibleName(QStringLiteral("グラフ"));
+    Picture1.setAccessibleDescription(QString::fromUtf8(Captions[0].text) +
+                                      QString::fromUtf8(Captions[1].text));
 }
 
 bool Form2::event(QEvent* event) {

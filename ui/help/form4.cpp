@@ -7,6 +7,32 @@
 
 #include <QEvent>
 
+namespace {
+
+constexpr QChar FullWidthSpace = QChar(0x3000);
+// A printed line indented this far continues the sentence of the line above.
+constexpr int ContinuationIndent = 7;
+
+// The help text as running text for a screen reader: indents dropped, the
+// printed line breaks inside sentences joined again.
+QString HelpPlainText() {
+    QString text;
+    for (const std::string_view line : HelpLines) {
+        const QString printed = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        qsizetype indent = 0;
+        while (indent < printed.size() && printed.at(indent) == FullWidthSpace) {
+            ++indent;
+        }
+        if (indent != ContinuationIndent && !text.isEmpty()) {
+            text += QLatin1Char('\n');
+        }
+        text += printed.mid(indent);
+    }
+    return text;
+}
+
+} // namespace
+
 Form4::Form4(QWidget& mainWindow) : m_mainWindow(mainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
     layOut();
@@ -30,6 +56,9 @@ void Form4::layOut() {
     Picture1.setGeometry(ToPixels(Form4Layout::Picture1));
     Picture1.setFont(JapaneseFont(Form4Layout::Picture1PointSize));
     Picture1.setBackColor(QColor::fromRgb(Form4Layout::Picture1Back));
+    // The text is printed as pixels; a screen reader gets it as text.
+    Picture1.setAccessibleName(QStringLiteral("設問と操作方法"));
+    Picture1.setAccessibleDescription(HelpPlainText());
 }
 
 bool Form4::event(QEvent* event) {

@@ -7,6 +7,7 @@
 #include "platform/window.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
+#include "ui/main/accessible_text.h"
 #include "ui/main/card_pictures.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/sound_cues.h"
@@ -38,6 +39,31 @@ constexpr StateRow StateTable[] = {
     /* AutoRunning */ {{D, D, D, D, E, D, D, D}, true, AutoRunMode},
     /* Finished    */ {{D, D, E, D, D, E, E, E}, false, ManualRunMode},
 };
+
+QString LabelCaption(int number) {
+    return QString::fromUtf8(Form1Layout::Labels[static_cast<std::size_t>(number - 1)].caption);
+}
+
+// The row a number box stands on, as a screen reader names it: the caption
+// beside it, or for the two quotients what they are. Empty for other labels.
+QString NumberRowName(int labelNumber) {
+    switch (labelNumber) {
+    case 3:
+        return LabelCaption(2);
+    case 4:
+        return LabelCaption(1);
+    case 6:
+        return QStringLiteral("３の倍数のカードを引いた割合");
+    case 7:
+        return QStringLiteral("理論上の確率");
+    case 9:
+        return LabelCaption(12);
+    case 10:
+        return LabelCaption(11);
+    default:
+        return {};
+    }
+}
 
 QFont ButtonFont(Form1Layout::FontStyle style) {
     using Form1Layout::FontStyle;
@@ -121,12 +147,17 @@ void Form1::layOut() {
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setParent(this);
         StyleLabel(*m_labels[i], Form1Layout::Labels[i]);
+        const QString rowName = NumberRowName(static_cast<int>(i + 1));
+        if (!rowName.isEmpty()) {
+            m_labels[i]->setAccessibleName(NumberBoxName(rowName, m_labels[i]->text()));
+        }
     }
     for (CardIndex card = 1; card <= CardsInDeck; ++card) {
         auto* picture = new QLabel(this);
         picture->setGeometry(ToPixels(Form1Layout::Card));
         picture->setScaledContents(true);
         picture->setPixmap(CardPicture(card));
+        picture->setAccessibleName(CardName(card));
         m_toranpu[static_cast<std::size_t>(card - 1)] = picture;
     }
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
@@ -152,8 +183,8 @@ void Form1::Form_Load() {
     DrawnCard = AceOfSpades;
     showCard(AceOfSpades);
     showTexts(ResetTally(m_module, HitCount));
-    Label7.setText(QString::fromStdString(TheoreticalRatioText()));
-    Label6.clear();
+    ShowNumber(Label7, NumberRowName(7), QString::fromStdString(TheoreticalRatioText()));
+    ShowNumber(Label6, NumberRowName(6), {});
     enterState(Form1State::Idle);
 }
 
@@ -204,7 +235,7 @@ void Form1::Command6_Click() {
     DrawnCard = AceOfSpades;
     showCard(AceOfSpades);
     showTexts(ResetTally(m_module, HitCount));
-    Label6.clear();
+    ShowNumber(Label6, NumberRowName(6), {});
     enterState(Form1State::Idle);
 }
 
@@ -257,12 +288,12 @@ void Form1::showCard(CardIndex card) {
 
 void Form1::showTexts(const TallyTexts& texts) {
     if (texts.Label3) {
-        Label3.setText(QString::fromStdString(*texts.Label3));
+        ShowNumber(Label3, NumberRowName(3), QString::fromStdString(*texts.Label3));
     }
     if (texts.Label4) {
-        Label4.setText(QString::fromStdString(*texts.Label4));
+        ShowNumber(Label4, NumberRowName(4), QString::fromStdString(*texts.Label4));
     }
     if (texts.Label6) {
-        Label6.setText(QString::fromStdString(*texts.Label6));
+        ShowNumber(Label6, NumberRowName(6), QString::fromStdString(*texts.Label6));
     }
 }
