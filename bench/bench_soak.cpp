@@ -26,7 +26,7 @@ constexpr long WindowOpenings = 1000;
 // Pending paint and show events are handled this often, as the event loop would.
 constexpr long TicksPerEventPass = 1000;
 // Growth allowed between the end of a phase's warm-up and its end.
-constexpr long AllowedGrowthKiB = 4 * 1024;
+constexpr long AllowedGrowthKiB = 4L * 1024;
 // The first iterations fill caches (fonts, glyphs, backing stores) for good.
 constexpr long WarmUpDivisor = 100;
 

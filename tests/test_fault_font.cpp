@@ -163,7 +163,6 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     FaultFontTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 

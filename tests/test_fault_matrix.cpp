@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -39,8 +40,8 @@ CardIndex CardOfTrial(std::int32_t trial) {
 
 std::int32_t HitsAfter(std::int32_t trials) {
     std::int32_t hits = trials / CardsInDeck * HitsPerDeck;
-    for (CardIndex card = 1; card <= trials % CardsInDeck; ++card) {
-        hits += IsHit(RankOf(card)) ? 1 : 0;
+    for (std::int32_t card = 1; card <= trials % CardsInDeck; ++card) {
+        hits += IsHit(RankOf(static_cast<CardIndex>(card))) ? 1 : 0;
     }
     return hits;
 }
@@ -154,12 +155,10 @@ QStringList ButtonTexts(const QMessageBox& box) {
 }
 
 QAbstractButton* ButtonReading(const QMessageBox& box, const QString& text) {
-    for (QAbstractButton* button : box.buttons()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
+    const QList<QAbstractButton*> buttons = box.buttons();
+    const auto found = std::find_if(buttons.begin(), buttons.end(),
+                                    [&](const QAbstractButton* b) { return b->text() == text; });
+    return found != buttons.end() ? *found : nullptr;
 }
 
 } // namespace

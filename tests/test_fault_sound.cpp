@@ -226,7 +226,6 @@ int main(int argc, char** argv) {
     qputenv("PULSE_SERVER", "unix:/nonexistent/toranpu-test-no-sound-server");
     QApplication app(argc, argv);
     FaultSoundTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 
