@@ -206,6 +206,14 @@ void FaultMatrixTest::historyBoundReachedByHandThenInitialisationStartsAfresh() 
     QCOMPARE(Snapshot(f).hits, full.hits);
     QCOMPARE(Snapshot(f).texts, full.texts);
 
+    // An automatic run from the full history ends on its first tick.
+    f.form->Command4_Click();
+    f.form->Timer1_Tick();
+    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Finished));
+    QCOMPARE(f.module.TrialCount, HistoryLastTrial);
+    QCOMPARE(f.form->HitCount, hits);
+    QCOMPARE(f.confirmation.notices.size(), 2);
+
     f.form->Command6_Click();
     QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Idle));
     QCOMPARE(f.form->Label3.text(), QStringLiteral("0"));
@@ -315,22 +323,30 @@ void FaultMatrixTest::graphFrameInFinishedBringsTheMainWindowBack() {
 
 void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas_data() {
     QTest::addColumn<Form1State>("state");
-    // Help stays open while the main window moves on, so every state counts.
-    QTest::newRow("Idle") << Form1State::Idle;
-    QTest::newRow("Shuffling") << Form1State::Shuffling;
-    QTest::newRow("Stopped") << Form1State::Stopped;
-    QTest::newRow("AutoRunning") << Form1State::AutoRunning;
-    QTest::newRow("Finished") << Form1State::Finished;
+    QTest::addColumn<bool>("graphOpen");
+    // Help stays open while the main window moves on, so every state counts,
+    // and the graph may hide the main window meanwhile.
+    QTest::newRow("Idle") << Form1State::Idle << false;
+    QTest::newRow("Shuffling") << Form1State::Shuffling << false;
+    QTest::newRow("Stopped") << Form1State::Stopped << false;
+    QTest::newRow("AutoRunning") << Form1State::AutoRunning << false;
+    QTest::newRow("Finished") << Form1State::Finished << false;
+    QTest::newRow("Stopped, graph open") << Form1State::Stopped << true;
+    QTest::newRow("Finished, graph open") << Form1State::Finished << true;
 }
 
 void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
     QFETCH(Form1State, state);
+    QFETCH(bool, graphOpen);
     Form1Fixture f;
     f.form->show();
     f.form->Command8_Click();
     QPointer<Form4> help = f.form->helpWindow();
     QVERIFY(help != nullptr);
     EnterState(f, state);
+    if (graphOpen) {
+        f.form->Command7_Click();
+    }
     const MainWindowState before = Snapshot(f);
     f.sound.writes.clear();
 
@@ -338,9 +354,16 @@ void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
     DeleteClosedWindows();
 
     QVERIFY(help == nullptr);
-    QVERIFY(f.form->isVisible());
+    QCOMPARE(f.form->isVisible(), !graphOpen);
     QCOMPARE(Snapshot(f), before);
     QVERIFY(f.sound.writes.isEmpty());
+    if (graphOpen) {
+        QVERIFY(f.form->graphWindow() != nullptr && f.form->graphWindow()->isVisible());
+        f.form->graphWindow()->Command1_Click();
+        DeleteClosedWindows();
+        QVERIFY(f.form->isVisible());
+        QCOMPARE(Snapshot(f), before);
+    }
     if (state == Form1State::AutoRunning) {
         f.form->Timer1_Tick();
         QCOMPARE(f.module.TrialCount, before.trials + 1);
