@@ -1,0 +1,467 @@
+// Faults the program must ride out without losing a count: the history bound
+// reached by hand, the graph opened at the 16-bit bound and at the last trial,
+// every window closed through its frame, and clicks arriving while a modal box
+// waits for its answer. The other faults are tested beside the code they hit:
+// no display in test_program, cue files and audio output in test_sound_silent
+// and test_fault_sound, no Japanese font in test_fault_font.
+
+// Clicks go through the window system, where a modal box blocks them, rather
+// than straight to the widget.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "engine/number_text.h"
+#include "platform/confirmation.h"
+#include "platform/fonts.h"
+#include "tests/image_probe.h"
+#include "tests/support/fakes.h"
+#include "tests/support/form1_checks.h"
+#include "tests/support/form1_fixture.h"
+#include "ui/graph/form2.h"
+#include "ui/help/form4.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr QRgb LightBlue = qRgb(0, 0, 255);
+// Trials 3, 6, 9 and 12 of every 13 are hits when the cards come in index order.
+constexpr int HitsPerDeck = 16;
+
+CardIndex CardOfTrial(std::int32_t trial) {
+    return static_cast<CardIndex>((trial - 1) % CardsInDeck + 1);
+}
+
+std::int32_t HitsAfter(std::int32_t trials) {
+    std::int32_t hits = trials / CardsInDeck * HitsPerDeck;
+    for (std::int32_t card = 1; card <= trials % CardsInDeck; ++card) {
+        hits += IsHit(RankOf(static_cast<CardIndex>(card))) ? 1 : 0;
+    }
+    return hits;
+}
+
+// Shuffle, let one tick show the card, draw it: one trial by hand.
+void DrawByHand(Form1Fixture& f, CardIndex card) {
+    f.generator.values = {ScriptedGenerator::ValueFor(card)};
+    f.form->Command2_Click();
+    f.form->Timer1_Tick();
+    f.form->Command1_Click();
+}
+
+void DrawByHandUpTo(Form1Fixture& f, std::int32_t trials) {
+    while (f.module.TrialCount < trials) {
+        DrawByHand(f, CardOfTrial(f.module.TrialCount + 1));
+    }
+}
+
+void RunToTheLimit(Form1Fixture& f) {
+    f.generator.values = {ScriptedGenerator::ValueFor(1)};
+    f.form->Command4_Click();
+    while (f.form->state() == Form1State::AutoRunning) {
+        f.form->Timer1_Tick();
+    }
+}
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Closes a window the way its frame's close button does.
+void CloseThroughFrame(QWidget& window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window.windowHandle(), &close);
+}
+
+// Everything the main window shows and counts.
+struct MainWindowState {
+    std::optional<Form1State> state;
+    QList<int> visibleCards;
+    QStringList texts;
+    std::int32_t trials;
+    std::int32_t hits;
+    bool timerActive;
+    bool operator==(const MainWindowState&) const = default;
+};
+
+MainWindowState Snapshot(Form1Fixture& f) {
+    MainWindowState s{ObservedState(*f.form), VisibleCards(*f.form), {},
+                      f.module.TrialCount,    f.form->HitCount,      f.form->Timer1.isActive()};
+    for (int label : {3, 4, 6}) {
+        s.texts << f.form->label(label).text();
+    }
+    return s;
+}
+
+// Brings a fresh main window into a state through its own handlers.
+void EnterState(Form1Fixture& f, Form1State state) {
+    switch (state) {
+    case Form1State::Idle:
+        break;
+    case Form1State::Shuffling:
+        DrawByHand(f, 3);
+        f.form->Command2_Click();
+        f.form->Timer1_Tick();
+        break;
+    case Form1State::Stopped:
+        DrawByHand(f, 3);
+        DrawByHand(f, 5);
+        break;
+    case Form1State::AutoRunning:
+        f.form->Command4_Click();
+        for (int tick = 0; tick < 7; ++tick) {
+            f.form->Timer1_Tick();
+        }
+        break;
+    case Form1State::Finished:
+        RunToTheLimit(f);
+        break;
+    }
+    QCOMPARE(ObservedState(*f.form), std::optional(state));
+}
+
+using Action = std::function<void(QMessageBox&)>;
+
+// A main window asking and informing through the real message boxes.
+struct BoxedForm1 {
+    BoxedForm1() {
+        ApplyDefaultFont();
+        form = std::make_unique<Form1>(
+            module, Form1Services{clock, generator, confirmation, programEnd, sound});
+        confirmation.setParent(form.get());
+        form->Form_Load();
+    }
+    Module1 module;
+    FakeClock clock;
+    ScriptedGenerator generator;
+    QtConfirmation confirmation;
+    FakeProgramEnd programEnd;
+    RecordingSoundControl sound;
+    std::unique_ptr<Form1> form;
+};
+
+QStringList ButtonTexts(const QMessageBox& box) {
+    QStringList texts;
+    for (const QAbstractButton* button : box.buttons()) {
+        texts << button->text();
+    }
+    texts.sort();
+    return texts;
+}
+
+QAbstractButton* ButtonReading(const QMessageBox& box, const QString& text) {
+    const QList<QAbstractButton*> buttons = box.buttons();
+    const auto found = std::find_if(buttons.begin(), buttons.end(),
+                                    [&](const QAbstractButton* b) { return b->text() == text; });
+    return found != buttons.end() ? *found : nullptr;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Form1State)
+
+class FaultMatrixTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyDefaultFont(); }
+
+    void historyBoundReachedByHandThenInitialisationStartsAfresh();
+    void graphOpensAtTheBounds_data();
+    void graphOpensAtTheBounds();
+    void mainWindowFrameEndsTheProgramInEveryState_data();
+    void mainWindowFrameEndsTheProgramInEveryState();
+    void graphFrameInFinishedBringsTheMainWindowBack();
+    void helpFrameLeavesTheMainWindowAsItWas_data();
+    void helpFrameLeavesTheMainWindowAsItWas();
+    void clicksWaitWhileAModalBoxIsOpen_data();
+    void clicksWaitWhileAModalBoxIsOpen();
+};
+
+void FaultMatrixTest::historyBoundReachedByHandThenInitialisationStartsAfresh() {
+    Form1Fixture f;
+    DrawByHandUpTo(f, HistoryLastTrial);
+    const std::int32_t hits = HitsAfter(HistoryLastTrial);
+    QCOMPARE(f.form->HitCount, hits);
+    QCOMPARE(f.form->Label3.text(), QStringLiteral(" 100000"));
+    QCOMPARE(Trimmed(f.form->Label4), QString::number(hits));
+    QCOMPARE(f.form->Label6.text(),
+             QString::fromStdString(RatioText(f.module.RatioHistory[HistoryLastTrial])));
+    for (std::int32_t n : {1, 32767, 32768, HistoryLastTrial}) {
+        QCOMPARE(f.module.RatioHistory[static_cast<std::size_t>(n)],
+                 static_cast<float>(static_cast<double>(HitsAfter(n)) / n));
+    }
+    QVERIFY(f.confirmation.notices.isEmpty());
+
+    // Two more attempts: each refused with the notice, nothing counted.
+    const MainWindowState full = Snapshot(f);
+    DrawByHand(f, 3);
+    DrawByHand(f, 6);
+    QCOMPARE(f.confirmation.notices.size(), 2);
+    QCOMPARE(Snapshot(f).trials, full.trials);
+    QCOMPARE(Snapshot(f).hits, full.hits);
+    QCOMPARE(Snapshot(f).texts, full.texts);
+
+    // An automatic run from the full history ends on its first tick.
+    f.form->Command4_Click();
+    f.form->Timer1_Tick();
+    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Finished));
+    QCOMPARE(f.module.TrialCount, HistoryLastTrial);
+    QCOMPARE(f.form->HitCount, hits);
+    QCOMPARE(f.confirmation.notices.size(), 2);
+
+    f.form->Command6_Click();
+    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Idle));
+    QCOMPARE(f.form->Label3.text(), QStringLiteral("0"));
+    DrawByHand(f, 12);
+    QCOMPARE(f.module.TrialCount, 1);
+    QCOMPARE(f.form->HitCount, 1);
+    QCOMPARE(f.module.RatioHistory[1], 1.0f);
+    QCOMPARE(f.form->Label6.text(), QStringLiteral("1.0000000"));
+    RunToTheLimit(f);
+    QCOMPARE(f.module.TrialCount, AutoTrialLimit);
+    QCOMPARE(f.confirmation.notices.size(), 2);
+}
+
+void FaultMatrixTest::graphOpensAtTheBounds_data() {
+    QTest::addColumn<std::int32_t>("trials");
+    QTest::newRow("32767: last 16-bit count") << std::int32_t{32767};
+    QTest::newRow("32768: first count beyond 16 bits") << std::int32_t{32768};
+    QTest::newRow("100000: last trial of the history") << HistoryLastTrial;
+}
+
+void FaultMatrixTest::graphOpensAtTheBounds() {
+    QFETCH(std::int32_t, trials);
+    Form1Fixture f;
+    f.form->show();
+    DrawByHandUpTo(f, trials);
+    const MainWindowState before = Snapshot(f);
+
+    f.form->Command7_Click();
+    QPointer<Form2> graph = f.form->graphWindow();
+    QVERIFY(graph != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(graph));
+    const QImage opened = graph->Picture1.image().copy();
+
+    // Only trials up to the right edge show; the picture is the one of the
+    // same history stopped at the automatic limit.
+    Module1 atLimit = f.module;
+    atLimit.TrialCount = AutoTrialLimit;
+    QWidget standIn;
+    Form2 reference(atLimit, standIn);
+    reference.Form_Activate();
+    QCOMPARE(opened, reference.Picture1.image());
+    const QRect lastColumn(opened.width() - 1, 0, 1, opened.height());
+    QVERIFY(CountPixels(opened, LightBlue, lastColumn) > 0);
+
+    graph->Command1_Click();
+    DeleteClosedWindows();
+    QVERIFY(graph == nullptr);
+    QCOMPARE(Snapshot(f), before);
+    DrawByHand(f, 3);
+    QCOMPARE(f.module.TrialCount, std::min(trials + 1, HistoryLastTrial));
+}
+
+void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState_data() {
+    QTest::addColumn<Form1State>("state");
+    QTest::addColumn<bool>("helpOpen");
+    QTest::newRow("Idle") << Form1State::Idle << false;
+    QTest::newRow("Shuffling") << Form1State::Shuffling << false;
+    QTest::newRow("Stopped") << Form1State::Stopped << false;
+    QTest::newRow("AutoRunning") << Form1State::AutoRunning << false;
+    QTest::newRow("Finished") << Form1State::Finished << false;
+    QTest::newRow("Stopped, help open") << Form1State::Stopped << true;
+    QTest::newRow("AutoRunning, help open") << Form1State::AutoRunning << true;
+}
+
+void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState() {
+    QFETCH(Form1State, state);
+    QFETCH(bool, helpOpen);
+    Form1Fixture f;
+    f.form->show();
+    if (helpOpen) {
+        f.form->Command8_Click();
+    }
+    EnterState(f, state);
+    const MainWindowState before = Snapshot(f);
+    f.sound.writes.clear();
+
+    CloseThroughFrame(*f.form);
+
+    QCOMPARE(f.programEnd.ends, 1);
+    QVERIFY(f.confirmation.questions.isEmpty());
+    QVERIFY(f.sound.writes.isEmpty());
+    QVERIFY(!f.form->isVisible());
+    QCOMPARE(Snapshot(f), before);
+}
+
+void FaultMatrixTest::graphFrameInFinishedBringsTheMainWindowBack() {
+    // Stopped, the other state the graph opens from, is in test_graph.
+    Form1Fixture f;
+    f.form->show();
+    EnterState(f, Form1State::Finished);
+    const MainWindowState before = Snapshot(f);
+    f.form->Command7_Click();
+    QPointer<Form2> graph = f.form->graphWindow();
+    QVERIFY(graph != nullptr);
+    QVERIFY(f.form->isHidden());
+
+    CloseThroughFrame(*graph);
+    DeleteClosedWindows();
+
+    QVERIFY(graph == nullptr);
+    QVERIFY(f.form->isVisible());
+    QCOMPARE(Snapshot(f), before);
+    QCOMPARE(f.programEnd.ends, 0);
+    f.form->Command6_Click();
+    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Idle));
+}
+
+void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas_data() {
+    QTest::addColumn<Form1State>("state");
+    QTest::addColumn<bool>("graphOpen");
+    // Help stays open while the main window moves on, so every state counts,
+    // and the graph may hide the main window meanwhile.
+    QTest::newRow("Idle") << Form1State::Idle << false;
+    QTest::newRow("Shuffling") << Form1State::Shuffling << false;
+    QTest::newRow("Stopped") << Form1State::Stopped << false;
+    QTest::newRow("AutoRunning") << Form1State::AutoRunning << false;
+    QTest::newRow("Finished") << Form1State::Finished << false;
+    QTest::newRow("Stopped, graph open") << Form1State::Stopped << true;
+    QTest::newRow("Finished, graph open") << Form1State::Finished << true;
+}
+
+void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
+    QFETCH(Form1State, state);
+    QFETCH(bool, graphOpen);
+    Form1Fixture f;
+    f.form->show();
+    f.form->Command8_Click();
+    QPointer<Form4> help = f.form->helpWindow();
+    QVERIFY(help != nullptr);
+    EnterState(f, state);
+    if (graphOpen) {
+        f.form->Command7_Click();
+    }
+    const MainWindowState before = Snapshot(f);
+    f.sound.writes.clear();
+
+    CloseThroughFrame(*help);
+    DeleteClosedWindows();
+
+    QVERIFY(help == nullptr);
+    QCOMPARE(f.form->isVisible(), !graphOpen);
+    QCOMPARE(Snapshot(f), before);
+    QVERIFY(f.sound.writes.isEmpty());
+    if (graphOpen) {
+        QVERIFY(f.form->graphWindow() != nullptr && f.form->graphWindow()->isVisible());
+        f.form->graphWindow()->Command1_Click();
+        DeleteClosedWindows();
+        QVERIFY(f.form->isVisible());
+        QCOMPARE(Snapshot(f), before);
+    }
+    if (state == Form1State::AutoRunning) {
+        f.form->Timer1_Tick();
+        QCOMPARE(f.module.TrialCount, before.trials + 1);
+    }
+}
+
+void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen_data() {
+    QTest::addColumn<bool>("exitQuestion");
+    QTest::addColumn<bool>("throughFrame");
+    QTest::newRow("exit question, いいえ clicked") << true << false;
+    QTest::newRow("exit question, closed through its frame") << true << true;
+    QTest::newRow("history-full notice, OK clicked") << false << false;
+    QTest::newRow("history-full notice, closed through its frame") << false << true;
+}
+
+void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen() {
+    QFETCH(bool, exitQuestion);
+    QFETCH(bool, throughFrame);
+    BoxedForm1 w;
+    w.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+    w.generator.values = {ScriptedGenerator::ValueFor(6)};
+    w.form->Command2_Click();
+    w.form->Timer1_Tick();
+    w.form->Command1_Click();
+    w.form->Command2_Click();
+    w.form->Timer1_Tick();
+    if (!exitQuestion) {
+        w.module.TrialCount = HistoryLastTrial;
+    } else {
+        w.form->Command1_Click();
+    }
+    // The notice comes up with the draw, once the window is already Stopped.
+    const std::int32_t trialsBefore = w.module.TrialCount;
+    const std::int32_t hitsBefore = w.form->HitCount;
+
+    QStringList seen;
+    bool timerRan = true;
+    std::optional<Form1State> stateWhileOpen;
+    QList<int> cardsWhileOpen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen << box->windowTitle() << box->text() << ButtonTexts(*box).join(QLatin1Char('/'))
+             << (box->defaultButton() != nullptr ? box->defaultButton()->text() : QString())
+             << QString::number(box->icon());
+        for (int n : {2, 4, 6, 7, 8}) {
+            QTest::mouseClick(&w.form->command(n), Qt::LeftButton);
+        }
+        timerRan = w.form->Timer1.isActive();
+        QCoreApplication::processEvents();
+        stateWhileOpen = ObservedState(*w.form);
+        cardsWhileOpen = VisibleCards(*w.form);
+        if (throughFrame) {
+            CloseThroughFrame(*box);
+        } else {
+            QTest::mouseClick(
+                ButtonReading(*box, exitQuestion ? QStringLiteral("いいえ") : QStringLiteral("OK")),
+                Qt::LeftButton);
+        }
+    });
+    if (exitQuestion) {
+        QTest::mouseClick(&w.form->Command3, Qt::LeftButton);
+    } else {
+        QTest::mouseClick(&w.form->Command1, Qt::LeftButton);
+    }
+
+    const QStringList expected =
+        exitQuestion
+            ? QStringList{QStringLiteral("トランプ"), QStringLiteral("終了していいですか？"),
+                          QStringLiteral("いいえ/はい"), QStringLiteral("はい"),
+                          QString::number(QMessageBox::NoIcon)}
+            : QStringList{QStringLiteral("トランプ"), QString(), QStringLiteral("OK"),
+                          QStringLiteral("OK"), QString::number(QMessageBox::NoIcon)};
+    QCOMPARE(seen.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        if (!expected.at(i).isEmpty()) {
+            QCOMPARE(seen.at(i), expected.at(i));
+        }
+    }
+    QVERIFY(!timerRan);
+    QCOMPARE(stateWhileOpen, std::optional(Form1State::Stopped));
+    QCOMPARE(cardsWhileOpen, QList<int>{6});
+    QCOMPARE(w.programEnd.ends, 0);
+    QCOMPARE(w.module.TrialCount, trialsBefore);
+    QCOMPARE(w.form->HitCount, hitsBefore);
+    QCOMPARE(ObservedState(*w.form), std::optional(Form1State::Stopped));
+    QVERIFY(w.form->graphWindow() == nullptr);
+    QVERIFY(w.form->helpWindow() == nullptr);
+    // Only the exit cue: neither 初期化 nor HELP got through.
+    QCOMPARE(w.sound.writes.count(QStringLiteral("command:Sound")), exitQuestion ? 1 : 0);
+
+    // Once the box is gone the same clicks work again.
+    QTest::mouseClick(&w.form->Command2, Qt::LeftButton);
+    QCOMPARE(w.form->state(), Form1State::Shuffling);
+}
+
+QTEST_MAIN(FaultMatrixTest)
+#include "test_fault_matrix.moc"
