@@ -9,8 +9,9 @@
 inline const QString DesignFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 QStringList JapaneseFallbackFamilies();
 
-// The installed face used for every Japanese text, resolved once. Also makes
-// the design face's name resolve to it, so fonts set by name agree.
+// The face used for every Japanese text, resolved once: the first installed
+// face of the list, or the toolkit's default face where none is installed.
+// Also makes the design face's name resolve to it, so fonts set by name agree.
 QString JapaneseFontFamily();
 
 // The design face at a size in points (11.25, 12 or 15.75) and weight.
