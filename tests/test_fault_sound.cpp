@@ -5,6 +5,7 @@
 #include "platform/qt_sound_control.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form1_checks.h"
+#include "tests/support/form1_fixture.h"
 #include "ui/main/form1.h"
 #include "ui/main/sound_cues.h"
 
@@ -57,20 +58,8 @@ private:
 };
 
 // The main window with its counters, wired to a sound control of the test's choice.
-struct Session {
-    explicit Session(SoundControl& sound) {
-        ApplyDefaultFont();
-        form = std::make_unique<Form1>(
-            module, Form1Services{clock, generator, confirmation, programEnd, sound});
-        form->Form_Load();
-        form->show();
-    }
-    Module1 module;
-    FakeClock clock;
-    ScriptedGenerator generator;
-    FakeConfirmation confirmation;
-    FakeProgramEnd programEnd;
-    std::unique_ptr<Form1> form;
+struct Session : Form1Fixture {
+    explicit Session(SoundControl& sound) : Form1Fixture(sound) { form->show(); }
 };
 
 // What the main window shows after each step of the session.

@@ -3,6 +3,7 @@
 
 #include "platform/fonts.h"
 #include "tests/support/fakes.h"
+#include "tests/support/form1_fixture.h"
 #include "ui/main/form1.h"
 
 #include <QtTest>
@@ -29,30 +30,22 @@ public:
 };
 
 // A loaded main window with one card counted, its sound control watching.
-struct WatchedForm1 {
-    WatchedForm1() {
-        ApplyDefaultFont();
-        form = std::make_unique<Form1>(
-            module, Form1Services{clock, generator, confirmation, programEnd, sound});
-        form->Form_Load();
+struct WatchedSound {
+    WatchingSoundControl control;
+};
+struct WatchedForm1 : WatchedSound, Form1Fixture {
+    WatchedForm1() : Form1Fixture(control) {
         generator.queueCards({3});
         form->Command2_Click();
         form->Timer1_Tick();
         form->Command1_Click();
-        sound.look = [this] {
+        control.look = [this] {
             return QStringLiteral("asked %1, trials %2, help %3")
                 .arg(confirmation.questions.size())
                 .arg(module.TrialCount)
                 .arg(form->helpWindow() != nullptr);
         };
     }
-    Module1 module;
-    FakeClock clock;
-    ScriptedGenerator generator;
-    FakeConfirmation confirmation;
-    FakeProgramEnd programEnd;
-    WatchingSoundControl sound;
-    std::unique_ptr<Form1> form;
 };
 
 QStringList CueWrites(const QString& fileName) {
@@ -100,14 +93,14 @@ void SoundCuesTest::cueButtonPlaysItsFileFirst() {
 
     (w.form.get()->*click)();
 
-    QCOMPARE(w.sound.writes, CueWrites(file));
-    QCOMPARE(w.sound.seen, QStringList(5, Untouched));
-    QCOMPARE(w.sound.look(), after);
+    QCOMPARE(w.control.writes, CueWrites(file));
+    QCOMPARE(w.control.seen, QStringList(5, Untouched));
+    QCOMPARE(w.control.look(), after);
     QCOMPARE(w.programEnd.ends, 0);
 
     // Clicked again, the cue is played again in full: nothing is remembered.
     (w.form.get()->*click)();
-    QCOMPARE(w.sound.writes, CueWrites(file) + CueWrites(file));
+    QCOMPARE(w.control.writes, CueWrites(file) + CueWrites(file));
 }
 
 void SoundCuesTest::otherButtonsLeaveTheSoundAlone_data() {
@@ -122,12 +115,12 @@ void SoundCuesTest::otherButtonsLeaveTheSoundAlone_data() {
 void SoundCuesTest::otherButtonsLeaveTheSoundAlone() {
     QFETCH(Handler, click);
     WatchedForm1 w;
-    w.sound.writes.clear();
+    w.control.writes.clear();
 
     (w.form.get()->*click)();
     w.form->Timer1_Tick();
 
-    QCOMPARE(w.sound.writes, QStringList());
+    QCOMPARE(w.control.writes, QStringList());
 }
 
 QTEST_MAIN(SoundCuesTest)

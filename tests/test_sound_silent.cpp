@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/qt_sound_control.h"
 #include "tests/support/fakes.h"
+#include "tests/support/form1_fixture.h"
 #include "ui/main/form1.h"
 #include "ui/main/sound_cues.h"
 
@@ -46,20 +47,11 @@ private:
 };
 
 // A loaded main window playing through the real sound control.
-struct SoundingForm1 {
-    SoundingForm1() {
-        ApplyDefaultFont();
-        form = std::make_unique<Form1>(
-            module, Form1Services{clock, generator, confirmation, programEnd, sound});
-        form->Form_Load();
-    }
-    Module1 module;
-    FakeClock clock;
-    ScriptedGenerator generator;
-    FakeConfirmation confirmation;
-    FakeProgramEnd programEnd;
-    QtSoundControl sound;
-    std::unique_ptr<Form1> form;
+struct RealSound {
+    QtSoundControl control;
+};
+struct SoundingForm1 : RealSound, Form1Fixture {
+    SoundingForm1() : Form1Fixture(control) {}
 };
 
 // Clicks each cue button twice and checks that each did its work.
@@ -126,9 +118,9 @@ void SoundSilentTest::missingFilesGiveOneWarningEach() {
 
     ClickEveryCueButtonTwice(w);
 
-    QCOMPARE(w.sound.openFile(), QString());
-    QVERIFY(w.sound.effect() == nullptr);
-    QVERIFY(!w.sound.isSounding());
+    QCOMPARE(w.control.openFile(), QString());
+    QVERIFY(w.control.effect() == nullptr);
+    QVERIFY(!w.control.isSounding());
 }
 
 void SoundSilentTest::unplayableFileIsNotOpened_data() {
@@ -170,9 +162,9 @@ void SoundSilentTest::withoutAudioOutputTheButtonsStillWork() {
     ClickEveryCueButtonTwice(w);
 
     // The exit cue's file stays open until the next cue, silent.
-    QCOMPARE(w.sound.openFile(), cwd.path(ExitCue));
-    QVERIFY(w.sound.effect() == nullptr);
-    QVERIFY(!w.sound.isSounding());
+    QCOMPARE(w.control.openFile(), cwd.path(ExitCue));
+    QVERIFY(w.control.effect() == nullptr);
+    QVERIFY(!w.control.isSounding());
 }
 
 void SoundSilentTest::bareNameIsLookedUpWhenOpened() {

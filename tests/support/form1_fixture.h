@@ -6,9 +6,11 @@
 
 #include <memory>
 
-// A main window wired to fakes and loaded, as the program starts it.
+// A main window wired to fakes and loaded, as the program starts it. Its cues
+// go to `sound`, which records them, or to a sound control the test passes.
 struct Form1Fixture {
-    Form1Fixture();
+    Form1Fixture() : Form1Fixture(sound) {}
+    explicit Form1Fixture(SoundControl& soundControl);
 
     Module1 module;
     FakeClock clock;

@@ -80,15 +80,15 @@ QFont ButtonFont(Form1Layout::FontStyle style) {
     return {};
 }
 
-void StyleLabel(QLabel& label, const Form1Layout::Label& spec) {
-    label.setText(QString::fromUtf8(spec.caption));
-    label.setGeometry(ToPixels(spec.rect));
-    label.setFont(JapaneseFont(Form1Layout::LabelPointSize, spec.bold));
+void StyleLabel(QLabel& label, const Form1Layout::Label& designed) {
+    label.setText(QString::fromUtf8(designed.caption));
+    label.setGeometry(ToPixels(designed.rect));
+    label.setFont(JapaneseFont(Form1Layout::LabelPointSize, designed.bold));
     label.setAlignment(Qt::AlignCenter);
     label.setAutoFillBackground(true);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(spec.back));
-    switch (spec.text) {
+    palette.setColor(QPalette::Window, QColor::fromRgb(designed.back));
+    switch (designed.text) {
     case Form1Layout::TextColour::Red:
         palette.setColor(QPalette::WindowText, QColor::fromRgb(Form1Layout::Red));
         break;
@@ -99,7 +99,7 @@ void StyleLabel(QLabel& label, const Form1Layout::Label& spec) {
         break;
     }
     label.setPalette(palette);
-    if (spec.border == Form1Layout::Border::Sunken) {
+    if (designed.border == Form1Layout::Border::Sunken) {
         label.setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label.setLineWidth(2);
     } else {
@@ -161,14 +161,14 @@ void Form1::layOut() {
         m_toranpu[static_cast<std::size_t>(card - 1)] = picture;
     }
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        const Form1Layout::Button& spec = Form1Layout::Buttons[i];
+        const Form1Layout::Button& designed = Form1Layout::Buttons[i];
         QPushButton& button = *m_commands[i];
         button.setParent(this);
-        button.setText(QString::fromUtf8(spec.caption));
-        button.setGeometry(ToPixels(spec.rect));
+        button.setText(QString::fromUtf8(designed.caption));
+        button.setGeometry(ToPixels(designed.rect));
         button.setAutoDefault(false);
-        if (spec.font != Form1Layout::FontStyle::WindowDefault) {
-            button.setFont(ButtonFont(spec.font));
+        if (designed.font != Form1Layout::FontStyle::WindowDefault) {
+            button.setFont(ButtonFont(designed.font));
         }
     }
     for (std::size_t i = 1; i < m_commands.size(); ++i) {
