@@ -1,6 +1,7 @@
 #include "ui/graph/form2.h"
 
 #include "engine/tally.h"
+#include "platform/line_control.h"
 #include "platform/window.h"
 #include "ui/graph/form2_layout.h"
 
@@ -52,10 +53,7 @@ void Form2::layOut() {
     setWindowTitle(QString::fromUtf8(Form2Layout::Title));
     setFixedSize(ToPixels(Form2Layout::ClientWidth, Form2Layout::ClientHeight));
 
-    Line1.setGeometry(0, TwipsToPixels(Form2Layout::Line1Y), TwipsToPixels(Form2Layout::Line1Right),
-                      1);
-    Line1.setAutoFillBackground(true);
-    Line1.setBackgroundRole(QPalette::WindowText);
+    PlaceHorizontalLine(Line1, 0, Form2Layout::Line1Right, Form2Layout::Line1Y);
 
     // Raised above the rule, which runs on under the button.
     Command1.setGeometry(ToPixels(Form2Layout::Command1));

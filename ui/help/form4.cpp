@@ -1,6 +1,7 @@
 #include "ui/help/form4.h"
 
 #include "platform/fonts.h"
+#include "platform/line_control.h"
 #include "platform/window.h"
 #include "ui/help/form4_layout.h"
 #include "ui/help/help_text.h"
@@ -43,10 +44,8 @@ void Form4::layOut() {
     setWindowTitle(QString::fromUtf8(Form4Layout::Title));
     setFixedSize(ToPixels(Form4Layout::ClientWidth, Form4Layout::ClientHeight));
 
-    Line1.setGeometry(TwipsToPixels(Form4Layout::Line1Left), TwipsToPixels(Form4Layout::Line1Y),
-                      TwipsToPixels(Form4Layout::Line1Right - Form4Layout::Line1Left), 1);
-    Line1.setAutoFillBackground(true);
-    Line1.setBackgroundRole(QPalette::WindowText);
+    PlaceHorizontalLine(Line1, Form4Layout::Line1Left, Form4Layout::Line1Right,
+                        Form4Layout::Line1Y);
 
     // Raised above the rule, whose right end runs under the button.
     Command1.setGeometry(ToPixels(Form4Layout::Command1));

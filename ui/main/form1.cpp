@@ -3,6 +3,7 @@
 #include "engine/deck.h"
 #include "platform/confirmation.h"
 #include "platform/fonts.h"
+#include "platform/line_control.h"
 #include "platform/program_end.h"
 #include "platform/window.h"
 #include "ui/graph/form2.h"
@@ -140,9 +141,7 @@ void Form1::layOut() {
     setFixedSize(ToPixels(Form1Layout::ClientWidth, Form1Layout::ClientHeight));
 
     Line1.setParent(this);
-    Line1.setGeometry(0, TwipsToPixels(Form1Layout::Line1Y), width(), 1);
-    Line1.setAutoFillBackground(true);
-    Line1.setBackgroundRole(QPalette::WindowText);
+    PlaceHorizontalLine(Line1, Form1Layout::ClientWidth, 0, Form1Layout::Line1Y);
 
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setParent(this);
