@@ -3,6 +3,7 @@
 // once. The single cue faults are in test_sound_silent.
 #include "platform/fonts.h"
 #include "platform/qt_sound_control.h"
+#include "tests/support/cue_files.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form1_checks.h"
 #include "tests/support/form1_fixture.h"
@@ -20,16 +21,6 @@ namespace {
 
 enum class CueFault { Missing, Folder, Unreadable, Corrupt, NoAudioOutput };
 
-QByteArray ShippedCue(const QString& name) {
-    QFile file(QStringLiteral(PROJECT_SOURCE_DIR "/assets/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Bytes that are no WAV file, the same on every run.
 QByteArray Garbage() {
     QByteArray bytes(4096, '\0');
@@ -38,24 +29,6 @@ QByteArray Garbage() {
     }
     return bytes;
 }
-
-// Makes an empty temporary folder the working directory for one test.
-class WorkingDirectory {
-public:
-    WorkingDirectory() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~WorkingDirectory() {
-        // A file without permissions must become removable again.
-        for (const QString& cue : {InitCue, ExitCue}) {
-            QFile::setPermissions(path(cue), QFile::ReadOwner | QFile::WriteOwner);
-        }
-        QDir::setCurrent(m_previous);
-    }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-private:
-    QString m_previous;
-    QTemporaryDir m_dir;
-};
 
 // The main window with its counters, wired to a sound control of the test's choice.
 struct Session : Form1Fixture {

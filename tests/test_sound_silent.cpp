@@ -4,6 +4,7 @@
 
 #include "platform/fonts.h"
 #include "platform/qt_sound_control.h"
+#include "tests/support/cue_files.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form1_fixture.h"
 #include "ui/main/form1.h"
@@ -18,33 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-// The cues as shipped, from the source tree.
-QByteArray ShippedCue(const QString& name) {
-    QFile file(QStringLiteral(PROJECT_SOURCE_DIR "/assets/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Makes an empty temporary folder the working directory for one test.
-class WorkingDirectory {
-public:
-    WorkingDirectory() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-    bool holdsShippedCues() const {
-        return WriteFile(path(InitCue), ShippedCue(InitCue)) &&
-               WriteFile(path(ExitCue), ShippedCue(ExitCue));
-    }
-
-private:
-    QString m_previous;
-    QTemporaryDir m_dir;
-};
 
 // A loaded main window playing through the real sound control.
 struct RealSound {
