@@ -1,12 +1,11 @@
 #include "engine/tally.h"
 #include "platform/clock.h"
-#include "platform/confirmation.h"
 #include "platform/error_report.h"
 #include "platform/fonts.h"
 #include "platform/generator.h"
-#include "platform/program_end.h"
 #include "platform/qt_sound_control.h"
 #include "platform/window.h"
+#include "ui/main/desktop_services.h"
 #include "ui/main/form1.h"
 
 #include <QIcon>
@@ -21,20 +20,22 @@ int main(int argc, char** argv) {
     }
     InstallErrorReport();
     Application app(argc, argv);
+    // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("toranpu"));
-    QApplication::setApplicationDisplayName(QStringLiteral("３の倍数のトランプカード"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.ed.toranpu"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     // Only the exit button and the main window's frame end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyDefaultFont();
 
-    Module1 module;
+    Tally tally;
     SystemClock clock;
     SplitMixGenerator generator;
-    QtConfirmation confirmation;
-    QtProgramEnd programEnd;
+    BoxConfirmation confirmation;
+    EventLoopEnd programEnd;
     QtSoundControl sound;
-    Form1 form1(module, {clock, generator, confirmation, programEnd, sound});
+    SoundCues cues(sound);
+    Form1 form1(tally, {clock, generator, confirmation, programEnd, cues});
     confirmation.setParent(&form1);
 
     form1.Form_Load();

@@ -16,15 +16,13 @@ static void BM_DrawCard(benchmark::State& state) {
 BENCHMARK(BM_DrawCard);
 
 static void BM_CountedTrial(benchmark::State& state) {
-    Module1 module;
-    std::int32_t hitCount = 0;
-    Rank cardRank = 0;
+    Tally tally;
     CardIndex card = 1;
     for (auto _ : state) {
-        if (module.TrialCount >= HistoryLastTrial) {
-            ResetTally(module, hitCount);
+        if (tally.TrialCount() >= HistoryLastTrial) {
+            tally.ResetTally();
         }
-        benchmark::DoNotOptimize(RecordManualTrial(module, {hitCount, cardRank}, card));
+        benchmark::DoNotOptimize(tally.RecordManualTrial(card));
         card = static_cast<CardIndex>(card % CardsInDeck + 1);
     }
 }

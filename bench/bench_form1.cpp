@@ -1,12 +1,8 @@
 // The main window's tick: its cost, and the pace of a whole automatic run on
 // the real 1 ms timer against the floor of 1001 ticks.
 #include "platform/clock.h"
-#include "platform/confirmation.h"
-#include "platform/fonts.h"
 #include "platform/generator.h"
-#include "platform/program_end.h"
-#include "platform/sound_control.h"
-#include "ui/main/form1.h"
+#include "tests/support/form1_fixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,11 +15,14 @@ namespace {
 
 constexpr int MeasuredTicks = 10000;
 
-class SilentSoundControl final : public SoundControl {
-public:
-    void setCommand(const QString&) override {}
-    void setFileName(const QString&) override {}
-};
+QTimer& Timer1(Form1& form) {
+    return *form.findChild<QTimer*>(QStringLiteral("Timer1"));
+}
+
+// The ticks are called directly; the real timer must not add ticks of its own.
+void StopTimer(Form1& form) {
+    Timer1(form).stop();
+}
 
 double MedianMicroseconds(std::vector<qint64>& nanoseconds) {
     std::sort(nanoseconds.begin(), nanoseconds.end());
@@ -37,15 +36,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    ApplyDefaultFont();
-    Module1 module;
+    // The real clock and generator; the cues are only recorded.
     SystemClock clock;
     SplitMixGenerator generator;
-    QtConfirmation confirmation;
-    QtProgramEnd programEnd;
-    SilentSoundControl sound;
-    Form1 form(module, {clock, generator, confirmation, programEnd, sound});
-    form.Form_Load();
+    Form1Fixture f({.clock = &clock, .generator = &generator});
+    Form1& form = *f.form;
     form.show();
 
     std::vector<qint64> samples;
@@ -59,7 +54,7 @@ int main(int argc, char** argv) {
         while (samples.size() < MeasuredTicks) {
             form.Command6_Click();
             (form.*start)();
-            form.Timer1.stop();
+            StopTimer(form);
             for (int i = 0; i < AutoTrialLimit; ++i) {
                 timer.start();
                 form.Timer1_Tick();
@@ -73,8 +68,8 @@ int main(int argc, char** argv) {
     form.Command6_Click();
     QEventLoop loop;
     QElapsedTimer run;
-    QObject::connect(&form.Timer1, &QTimer::timeout, &loop, [&] {
-        if (form.state() == Form1State::Finished) {
+    QObject::connect(&Timer1(form), &QTimer::timeout, &loop, [&] {
+        if (form.state() == MainState::Finished) {
             loop.quit();
         }
     });
@@ -84,6 +79,6 @@ int main(int argc, char** argv) {
     const double ms = static_cast<double>(run.nsecsElapsed()) / 1e6;
     const double floorMs = AutoTrialLimit + 1;
     std::printf("automatic run to %d trials: %.1f ms wall, floor %.0f ms, ratio %.3f\n",
-                module.TrialCount, ms, floorMs, ms / floorMs);
+                f.tally.TrialCount(), ms, floorMs, ms / floorMs);
     return 0;
 }

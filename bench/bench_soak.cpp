@@ -3,12 +3,10 @@
 // each phase. Usage: bench_soak [divisor] runs every phase divisor times
 // shorter (for a sanitizer build, say).
 #include "platform/clock.h"
-#include "platform/confirmation.h"
-#include "platform/fonts.h"
 #include "platform/generator.h"
-#include "platform/program_end.h"
-#include "platform/sound_control.h"
-#include "ui/main/form1.h"
+#include "tests/support/form1_fixture.h"
+#include "ui/graph/form2.h"
+#include "ui/help/form4.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,18 +27,6 @@ constexpr long TicksPerEventPass = 1000;
 constexpr long AllowedGrowthKiB = 4L * 1024;
 // The first iterations fill caches (fonts, glyphs, backing stores) for good.
 constexpr long WarmUpDivisor = 100;
-
-// Counts the cues instead of playing them, so that no audio is needed.
-class SilentSoundControl final : public SoundControl {
-public:
-    void setCommand(const QString& command) override {
-        if (command == QLatin1String("Sound")) {
-            ++cues;
-        }
-    }
-    void setFileName(const QString&) override {}
-    long cues = 0;
-};
 
 // VmRSS of this process in KiB, or -1 where /proc is not there.
 long ResidentKiB() {
@@ -63,6 +49,11 @@ void DropRaiseNotice(QtMsgType type, const QMessageLogContext& context, const QS
     if (message != QLatin1String("This plugin does not support raise()")) {
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
     }
+}
+
+// The ticks are called directly; the real timer must not add ticks of its own.
+void StopTimer(Form1& form) {
+    form.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
 }
 
 void HandlePendingEvents() {
@@ -112,17 +103,14 @@ int main(int argc, char** argv) {
     const long divisor = argc > 1 ? std::max(1L, std::strtol(argv[1], nullptr, 10)) : 1L;
     qInstallMessageHandler(DropRaiseNotice);
     QApplication app(argc, argv);
-    ApplyDefaultFont();
 
-    Module1 module;
+    // The real clock and generator; the cues are counted, not played, so
+    // that no audio is needed.
     SystemClock clock;
     SplitMixGenerator generator;
-    QtConfirmation confirmation;
-    QtProgramEnd programEnd;
-    SilentSoundControl sound;
-    auto form = std::make_unique<Form1>(
-        module, Form1Services{clock, generator, confirmation, programEnd, sound});
-    form->Form_Load();
+    Form1Fixture f({.clock = &clock, .generator = &generator});
+    auto& form = f.form;
+    const Tally& tally = f.tally;
     form->show();
     HandlePendingEvents();
     std::printf("soak: divisor %ld, RSS at start %ld KiB\n", divisor, ResidentKiB());
@@ -133,14 +121,14 @@ int main(int argc, char** argv) {
     // event passes do not add ticks of their own.
     const long shuffleSteps = std::max(1L, ShuffleTicks / divisor / TicksPerEventPass);
     form->Command2_Click();
-    form->Timer1.stop();
+    StopTimer(*form);
     results.push_back(
         RunPhase("ticks while shuffling", shuffleSteps, "ticks", TicksPerEventPass, [&] {
             for (long t = 0; t < TicksPerEventPass; ++t) {
                 form->Timer1_Tick();
             }
             HandlePendingEvents();
-            return form->state() == Form1State::Shuffling && module.TrialCount == 0;
+            return form->state() == MainState::Shuffling && tally.TrialCount() == 0;
         }));
     form->Command1_Click();
 
@@ -150,15 +138,15 @@ int main(int argc, char** argv) {
                  TicksPerRun, [&] {
                      form->Command6_Click();
                      form->Command4_Click();
-                     form->Timer1.stop();
+                     StopTimer(*form);
                      long ticks = 0;
-                     while (form->state() == Form1State::AutoRunning && ticks <= TicksPerRun) {
+                     while (form->state() == MainState::AutoRunning && ticks <= TicksPerRun) {
                          form->Timer1_Tick();
                          ++ticks;
                      }
                      HandlePendingEvents();
-                     return ticks == TicksPerRun && module.TrialCount == AutoTrialLimit &&
-                            form->state() == Form1State::Finished;
+                     return ticks == TicksPerRun && tally.TrialCount() == AutoTrialLimit &&
+                            form->state() == MainState::Finished;
                  }));
 
     const long openings = std::max(1L, WindowOpenings / divisor);
@@ -172,7 +160,7 @@ int main(int argc, char** argv) {
         graph->Command1_Click();
         HandlePendingEvents();
         return form->graphWindow() == nullptr && form->isVisible() &&
-               module.TrialCount == AutoTrialLimit;
+               tally.TrialCount() == AutoTrialLimit;
     }));
     results.push_back(RunPhase("help window open and close", openings, "windows", 1, [&] {
         form->Command8_Click();
@@ -183,21 +171,22 @@ int main(int argc, char** argv) {
         }
         help->Command1_Click();
         HandlePendingEvents();
-        return form->helpWindow() == nullptr && form->state() == Form1State::Finished;
+        return form->helpWindow() == nullptr && form->state() == MainState::Finished;
     }));
 
     const long expectedCues = std::max(1L, AutomaticRuns / divisor) + openings;
     form.reset();
     HandlePendingEvents();
+    const long cues = f.cues.cues.size();
     std::printf("RSS at end, main window destroyed: %ld KiB; cues asked for: %ld of %ld\n",
-                ResidentKiB(), sound.cues, expectedCues);
+                ResidentKiB(), cues, expectedCues);
 
     const bool flat = std::all_of(results.begin(), results.end(), [](const PhaseResult& r) {
         return r.growthKiB <= AllowedGrowthKiB;
     });
-    const bool counted = sound.cues == expectedCues &&
-                         std::all_of(results.begin(), results.end(),
-                                     [](const PhaseResult& r) { return r.countsRight; });
+    const bool counted =
+        cues == expectedCues && std::all_of(results.begin(), results.end(),
+                                            [](const PhaseResult& r) { return r.countsRight; });
     std::printf("verdict: %s (memory %s within %ld KiB per phase; counts %s)\n",
                 flat && counted ? "OK" : (flat ? "COUNTS WRONG" : "GROWTH"),
                 flat ? "flat" : "grew beyond", AllowedGrowthKiB, counted ? "right" : "WRONG");

@@ -1,8 +1,8 @@
 #include "engine/deck.h"
 
+#include "engine/clock.h"
+#include "engine/generator.h"
 #include "engine/number_text.h"
-#include "platform/clock.h"
-#include "platform/generator.h"
 
 #include <cmath>
 

@@ -4,55 +4,51 @@
 
 #include <cassert>
 
-namespace {
-
 // Stores HitCount / TrialCount for the current trial and returns its text. The
-// text is made from the stored single, so the label shows what the graph plots.
-std::string FrequencyStep(Module1& module, std::int32_t hitCount) {
-    const std::int32_t n = module.TrialCount;
+// text is made from the stored single, so the display shows what the graph plots.
+std::string Tally::frequencyStep() {
+    const std::int32_t n = m_trialCount;
     assert(n >= 1 && n <= HistoryLastTrial);
-    const double quotient = static_cast<double>(hitCount) / static_cast<double>(n);
-    module.RatioHistory[static_cast<std::size_t>(n)] = static_cast<float>(quotient);
-    return RatioText(module.RatioHistory[static_cast<std::size_t>(n)]);
+    const double quotient = static_cast<double>(m_hitCount) / static_cast<double>(n);
+    m_ratioHistory[static_cast<std::size_t>(n)] = static_cast<float>(quotient);
+    return RatioText(m_ratioHistory[static_cast<std::size_t>(n)]);
 }
 
-} // namespace
-
-TallyTexts ResetTally(Module1& module, std::int32_t& HitCount) {
-    module.TrialCount = 0;
-    HitCount = 0;
-    return {PlainNumberText(module.TrialCount), PlainNumberText(HitCount), std::nullopt};
+TallyTexts Tally::ResetTally() {
+    m_trialCount = 0;
+    m_hitCount = 0;
+    return {PlainNumberText(m_trialCount), PlainNumberText(m_hitCount), std::nullopt};
 }
 
-TrialOutcome RecordManualTrial(Module1& module, TallyCounters counters, CardIndex card) {
-    if (module.TrialCount >= HistoryLastTrial) {
+TrialOutcome Tally::RecordManualTrial(CardIndex card) {
+    if (m_trialCount >= HistoryLastTrial) {
         return {TrialResult::HistoryFull, {}};
     }
     TrialOutcome outcome;
-    module.TrialCount += 1;
-    outcome.texts.Label3 = SignPaddedText(module.TrialCount);
-    counters.CardRank = RankOf(card);
-    if (IsHit(counters.CardRank)) {
-        counters.HitCount += 1;
-        outcome.texts.Label4 = SignPaddedText(counters.HitCount);
+    m_trialCount += 1;
+    outcome.texts.trials = SignPaddedText(m_trialCount);
+    m_cardRank = RankOf(card);
+    if (IsHit(m_cardRank)) {
+        m_hitCount += 1;
+        outcome.texts.hits = SignPaddedText(m_hitCount);
     }
-    outcome.texts.Label6 = FrequencyStep(module, counters.HitCount);
+    outcome.texts.frequency = frequencyStep();
     return outcome;
 }
 
-TrialOutcome RecordAutoTrial(Module1& module, TallyCounters counters, CardIndex card) {
+TrialOutcome Tally::RecordAutoTrial(CardIndex card) {
     TrialOutcome outcome;
-    counters.CardRank = RankOf(card);
-    if (module.TrialCount < AutoTrialLimit) {
-        if (IsHit(counters.CardRank)) {
-            counters.HitCount += 1;
-            outcome.texts.Label4 = PlainNumberText(counters.HitCount);
+    m_cardRank = RankOf(card);
+    if (m_trialCount < AutoTrialLimit) {
+        if (IsHit(m_cardRank)) {
+            m_hitCount += 1;
+            outcome.texts.hits = PlainNumberText(m_hitCount);
         }
-        module.TrialCount += 1;
+        m_trialCount += 1;
     } else {
         outcome.result = TrialResult::AutoLimitReached;
     }
-    outcome.texts.Label3 = PlainNumberText(module.TrialCount);
-    outcome.texts.Label6 = FrequencyStep(module, counters.HitCount);
+    outcome.texts.trials = PlainNumberText(m_trialCount);
+    outcome.texts.frequency = frequencyStep();
     return outcome;
 }

@@ -12,18 +12,12 @@ inline constexpr std::int32_t HistoryLastTrial = 100000;
 // An automatic run stops once this many trials have been counted.
 inline constexpr std::int32_t AutoTrialLimit = 1000;
 
-// The program-wide trial state that the main window writes and the graph reads.
-struct Module1 {
-    std::int32_t TrialCount = 0;
-    // Element n: the relative frequency after trial n. Element 0 is never written.
-    std::vector<float> RatioHistory = std::vector<float>(HistoryLastTrial + 1, 0.0f);
-};
-
-// Texts for the result labels after a tally step; an empty one leaves its label as it is.
+// The texts of the numbers that a tally step wrote. A number the step leaves
+// alone has no text here, and its display keeps whatever it showed.
 struct TallyTexts {
-    std::optional<std::string> Label3; // trials
-    std::optional<std::string> Label4; // hits
-    std::optional<std::string> Label6; // relative frequency
+    std::optional<std::string> trials;
+    std::optional<std::string> hits;
+    std::optional<std::string> frequency;
 };
 
 enum class TrialResult {
@@ -37,12 +31,29 @@ struct TrialOutcome {
     TallyTexts texts;
 };
 
-// The counters that live on the main window, passed to the tally steps.
-struct TallyCounters {
-    std::int32_t& HitCount;
-    Rank& CardRank;
-};
+// The experiment: the trials and hits counted so far, the rank of the card
+// counted last and the relative frequency after every trial. One object lives
+// as long as the program; the main window's rules write it, the graph reads it.
+class Tally {
+public:
+    // Both counters back to 0; the history keeps its values.
+    TallyTexts ResetTally();
+    // Counts the card on show. Refused, changing nothing, once the history is full.
+    TrialOutcome RecordManualTrial(CardIndex card);
+    // Counts one card of an automatic run, unless the run has reached its limit.
+    TrialOutcome RecordAutoTrial(CardIndex card);
 
-TallyTexts ResetTally(Module1& module, std::int32_t& HitCount);
-TrialOutcome RecordManualTrial(Module1& module, TallyCounters counters, CardIndex card);
-TrialOutcome RecordAutoTrial(Module1& module, TallyCounters counters, CardIndex card);
+    std::int32_t TrialCount() const { return m_trialCount; }
+    std::int32_t HitCount() const { return m_hitCount; }
+    Rank CardRank() const { return m_cardRank; }
+    // Element n: the relative frequency after trial n. Element 0 is never written.
+    const std::vector<float>& RatioHistory() const { return m_ratioHistory; }
+
+private:
+    std::string frequencyStep();
+
+    std::int32_t m_trialCount = 0;
+    std::int32_t m_hitCount = 0;
+    Rank m_cardRank = 0;
+    std::vector<float> m_ratioHistory = std::vector<float>(HistoryLastTrial + 1, 0.0f);
+};

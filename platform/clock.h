@@ -1,13 +1,12 @@
 #pragma once
 
-// The time of day as the draw reads it before every reseed.
-class Clock {
-public:
-    virtual ~Clock() = default;
-    // Seconds since local midnight, in single precision; the fraction is as fine
-    // as the clock and the float's mantissa allow (about 8 ms near midnight).
-    virtual float secondsSinceMidnight() = 0;
-};
+#include "engine/clock.h"
+
+#include <chrono>
+
+// Seconds since the local midnight before an instant, its fraction of a second
+// included, in the time zone the C library is set to.
+float SecondsSinceMidnight(std::chrono::system_clock::time_point instant);
 
 class SystemClock final : public Clock {
 public:

@@ -1,15 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "engine/generator.h"
 
-// A pseudo-random generator that the draw reseeds before every card.
-class Generator {
-public:
-    virtual ~Generator() = default;
-    virtual void reseed(float seed) = 0;
-    // The next number r with 0 <= r < 1, exact in single precision.
-    virtual float next() = 0;
-};
+#include <cstdint>
 
 // SplitMix64 with a reseed that folds the seed into the running state. The
 // draw reseeds from a clock that often returns the same reading for several

@@ -32,10 +32,6 @@ void PictureBox::setBackColor(const QColor& colour) {
     Cls();
 }
 
-void PictureBox::setForeColor(const QColor& colour) {
-    m_foreColor = colour;
-}
-
 void PictureBox::setUserScale(const UserScale& scale) {
     m_scale = scale;
     CurrentX = scale.ScaleLeft;

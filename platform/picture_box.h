@@ -43,9 +43,6 @@ public:
 
     // Like Cls, setting the back colour wipes the drawing.
     void setBackColor(const QColor& colour);
-    QColor backColor() const { return m_backColor; }
-    void setForeColor(const QColor& colour);
-    QColor foreColor() const { return m_foreColor; }
 
     void setUserScale(const UserScale& scale);
     UserScale userScale() const;

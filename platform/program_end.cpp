@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-void QtProgramEnd::end() {
+void EndEventLoop() {
     // Hide every window first so that nothing more is shown or handled
     // between this call and the return from the event loop.
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -59,17 +59,20 @@ void QtSoundControl::LaterDelete::operator()(QSoundEffect* effect) const {
     effect->deleteLater();
 }
 
-void QtSoundControl::setCommand(const QString& command) {
-    if (command == QLatin1String("Stop")) {
+void QtSoundControl::setCommand(SoundCommand command) {
+    switch (command) {
+    case SoundCommand::Stop:
         stop();
-    } else if (command == QLatin1String("Close")) {
+        break;
+    case SoundCommand::Close:
         close();
-    } else if (command == QLatin1String("Open")) {
+        break;
+    case SoundCommand::Open:
         open();
-    } else if (command == QLatin1String("Sound")) {
+        break;
+    case SoundCommand::Sound:
         sound();
-    } else {
-        warnOnce(QStringLiteral("unknown sound command \"%1\" ignored").arg(command));
+        break;
     }
 }
 

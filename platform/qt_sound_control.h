@@ -9,13 +9,13 @@
 class QSoundEffect;
 
 // The sound control on the desktop's audio output, built on QSoundEffect.
-// "Open" prepares the named file, "Sound" plays it once from the start,
-// "Stop" and "Close" cut it off; all of them return at once. A file that is
+// Open prepares the named file, Sound plays it once from the start, Stop and
+// Close cut it off; all of them return at once. A file that is
 // missing or cannot be played, or a machine without audio output, makes the
 // cue silent with one warning on standard error per problem.
 class QtSoundControl final : public SoundControl {
 public:
-    void setCommand(const QString& command) override;
+    void setCommand(SoundCommand command) override;
     void setFileName(const QString& fileName) override;
 
     // The full path of the file that "Open" prepared; empty while closed.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -28,8 +27,4 @@ inline QRect ToPixels(const TwipsRect& r) {
 
 inline QSize ToPixels(int widthTwips, int heightTwips) {
     return {TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)};
-}
-
-inline QPoint ToPixelPoint(int xTwips, int yTwips) {
-    return {TwipsToPixels(xTwips), TwipsToPixels(yTwips)};
 }

@@ -15,12 +15,13 @@
 
 namespace {
 
-QString AccessibleText(QWidget& widget, QAccessible::Text kind) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&widget);
+QString AccessibleText(const QWidget& widget, QAccessible::Text kind) {
+    QAccessibleInterface* iface =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&widget));
     return iface == nullptr ? QString() : iface->text(kind);
 }
 
-QString AccessibleName(QWidget& widget) {
+QString AccessibleName(const QWidget& widget) {
     return AccessibleText(widget, QAccessible::Name);
 }
 
@@ -176,10 +177,11 @@ void AccessibilityTest::aDrawAnnouncesBothCountersAndTheFrequency() {
     f.form->Timer1_Tick();
     NameChangeRecorder recorder;
     f.form->Command1_Click();
-    QCOMPARE(recorder.namesOf(f.form->Label3), QStringList{QStringLiteral("引いた全カード枚数 1")});
-    QCOMPARE(recorder.namesOf(f.form->Label4),
+    QCOMPARE(recorder.namesOf(f.form->label(3)),
+             QStringList{QStringLiteral("引いた全カード枚数 1")});
+    QCOMPARE(recorder.namesOf(f.form->label(4)),
              QStringList{QStringLiteral("引いた３の倍数のカード枚数 1")});
-    QCOMPARE(recorder.namesOf(f.form->Label6),
+    QCOMPARE(recorder.namesOf(f.form->label(6)),
              QStringList{QStringLiteral("３の倍数のカードを引いた割合 1.0000000")});
 }
 
@@ -190,7 +192,8 @@ void AccessibilityTest::shufflingAnnouncesNothing() {
     f.form->Command2_Click();
     f.form->Timer1_Tick();
     f.form->Timer1_Tick();
-    for (QLabel* box : {&f.form->Label3, &f.form->Label4, &f.form->Label6, &f.form->Label7}) {
+    for (const QLabel* box :
+         {&f.form->label(3), &f.form->label(4), &f.form->label(6), &f.form->label(7)}) {
         QCOMPARE(recorder.namesOf(*box), QStringList{});
     }
 }
@@ -201,24 +204,25 @@ void AccessibilityTest::initialisationAnnouncesTheClearedFrequency() {
     f.form->Command1_Click();
     NameChangeRecorder recorder;
     f.form->Command6_Click();
-    QCOMPARE(recorder.namesOf(f.form->Label3), QStringList{QStringLiteral("引いた全カード枚数 0")});
-    QCOMPARE(recorder.namesOf(f.form->Label6),
+    QCOMPARE(recorder.namesOf(f.form->label(3)),
+             QStringList{QStringLiteral("引いた全カード枚数 0")});
+    QCOMPARE(recorder.namesOf(f.form->label(6)),
              QStringList{QStringLiteral("３の倍数のカードを引いた割合")});
 }
 
 void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
-    Form1Fixture f;
-    Form2 graph(f.module, *f.form);
-    QCOMPARE(AccessibleName(graph.Command1), QStringLiteral("閉じる"));
-    QCOMPARE(AccessibleName(graph.Picture1), QStringLiteral("グラフ"));
-    QCOMPARE(AccessibleText(graph.Picture1, QAccessible::Description),
+    Tally tally;
+    Form2 graph(tally);
+    QCOMPARE(AccessibleName(graph.closeButton()), QStringLiteral("閉じる"));
+    QCOMPARE(AccessibleName(graph.surface()), QStringLiteral("グラフ"));
+    QCOMPARE(AccessibleText(graph.surface(), QAccessible::Description),
              QStringLiteral("(縦軸は３の倍数のトランプカードを引いた割合)(横軸は実験回数)"));
 
-    Form4 help(*f.form);
-    QCOMPARE(AccessibleName(help.Command1), QStringLiteral("閉じる"));
-    QCOMPARE(AccessibleName(help.Picture1), QStringLiteral("設問と操作方法"));
+    Form4 help;
+    QCOMPARE(AccessibleName(help.closeButton()), QStringLiteral("閉じる"));
+    QCOMPARE(AccessibleName(help.surface()), QStringLiteral("設問と操作方法"));
     const QStringList paragraphs =
-        AccessibleText(help.Picture1, QAccessible::Description).split(QLatin1Char('\n'));
+        AccessibleText(help.surface(), QAccessible::Description).split(QLatin1Char('\n'));
     // Indents gone, and a sentence that the printout breaks after
     // "［トランプを" reads as one line.
     QCOMPARE(paragraphs.value(0), QStringLiteral("【問　　題】"));

@@ -122,7 +122,7 @@ private slots:
     void windowShowsEachPictureStretchedToItsBox() {
         Form1Fixture f;
         for (CardIndex card : {1, 10, 12, 13, 26, 27, 52}) {
-            QLabel& shown = f.form->toranpu(card);
+            const QLabel& shown = f.form->toranpu(card);
             QCOMPARE(shown.size(), ShownSize);
             QVERIFY(shown.hasScaledContents());
             const QImage picture = shown.pixmap().toImage().convertToFormat(QImage::Format_RGB32);

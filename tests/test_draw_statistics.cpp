@@ -1,12 +1,18 @@
-// The real generator under the draw's reseeding: a million draws must be uniform
-// over the 52 cards and over the pairs of successive draws. The generator's start
-// state is fixed, so these results are the same on every run.
+// The runtime under the draw: the clock's reading of an instant, and the real
+// generator under the draw's reseeding, where a million draws must be uniform
+// over the 52 cards and over the pairs of successive draws. The generator's
+// start state is fixed, so these results are the same on every run.
 #include "engine/deck.h"
+#include "platform/clock.h"
 #include "platform/generator.h"
 #include "tests/support/fakes.h"
 
 #include <QtTest>
+#include <chrono>
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <set>
 #include <vector>
 
 namespace {
@@ -50,9 +56,63 @@ private:
 class DrawStatisticsTest : public QObject {
     Q_OBJECT
 private slots:
+    void clockReadsTheLocalTimeOfDayWithItsFraction_data();
+    void clockReadsTheLocalTimeOfDayWithItsFraction();
+    void reseedWithTheSameReadingDoesNotRepeatTheCard();
     void drawsAreUniformAndIndependent_data();
     void drawsAreUniformAndIndependent();
 };
+
+void DrawStatisticsTest::clockReadsTheLocalTimeOfDayWithItsFraction_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QByteArray>("utc");
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<float>("seconds");
+    // Instants as UTC calendar times; POSIX zone strings need no time zone files.
+    QTest::newRow("UTC midnight") << QByteArray("UTC0") << QByteArray("2026-12-08 00:00:00") << 0
+                                  << 0.0f;
+    QTest::newRow("UTC 10:00:00.250")
+        << QByteArray("UTC0") << QByteArray("2026-12-08 10:00:00") << 250 << 36000.25f;
+    QTest::newRow("Tokyo 10:00:00.500 is 01:00 UTC")
+        << QByteArray("JST-9") << QByteArray("2026-12-08 01:00:00") << 500 << 36000.5f;
+    QTest::newRow("Tokyo 23:59:59.750, the day's last second")
+        << QByteArray("JST-9") << QByteArray("2026-12-08 14:59:59") << 750 << 86399.75f;
+}
+
+void DrawStatisticsTest::clockReadsTheLocalTimeOfDayWithItsFraction() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QByteArray, utc);
+    QFETCH(int, milliseconds);
+    QFETCH(float, seconds);
+    const QByteArray previous = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+    std::tm calendar{};
+    QVERIFY(strptime(utc.constData(), "%Y-%m-%d %H:%M:%S", &calendar) != nullptr);
+    const auto instant = std::chrono::system_clock::from_time_t(timegm(&calendar)) +
+                         std::chrono::milliseconds(milliseconds);
+    const float read = SecondsSinceMidnight(instant);
+    if (previous.isNull()) {
+        qunsetenv("TZ");
+    } else {
+        qputenv("TZ", previous);
+    }
+    tzset();
+    // As doubles: Qt compares floats only to about five digits.
+    QCOMPARE(static_cast<double>(read), static_cast<double>(seconds));
+}
+
+void DrawStatisticsTest::reseedWithTheSameReadingDoesNotRepeatTheCard() {
+    SplitMixGenerator generator;
+    FakeClock clock;
+    clock.seconds = 86399.0f;
+    std::set<int> cards;
+    for (int i = 0; i < 20; ++i) {
+        cards.insert(DrawCard(clock, generator));
+    }
+    // Twenty draws on one clock reading: a restarted sequence would give one card.
+    QVERIFY2(cards.size() >= 10, "draws on the same clock reading repeat themselves");
+}
 
 void DrawStatisticsTest::drawsAreUniformAndIndependent_data() {
     QTest::addColumn<bool>("stepping");

@@ -75,8 +75,8 @@ private slots:
         f.form->show();
         const QImage before = f.form->grab().toImage();
         QCOMPARE(before.size(), f.form->size() * before.devicePixelRatio());
-        QVERIFY(ShowsSomething(before, f.form->Label7.geometry()));
-        QVERIFY(ShowsSomething(before, f.form->Command2.geometry()));
+        QVERIFY(ShowsSomething(before, f.form->label(7).geometry()));
+        QVERIFY(ShowsSomething(before, f.form->command(2).geometry()));
 
         f.generator.queueCards({3, 7, 12});
         for (int draw = 0; draw < 3; ++draw) {
@@ -84,16 +84,14 @@ private slots:
             f.form->Timer1_Tick();
             f.form->Command1_Click();
         }
-        QCOMPARE(f.module.TrialCount, 3);
-        QCOMPARE(f.form->HitCount, 2);
-        QCOMPARE(f.form->Label6.text(), QStringLiteral("0.6666667"));
+        QCOMPARE(f.tally.TrialCount(), 3);
+        QCOMPARE(f.tally.HitCount(), 2);
+        QCOMPARE(f.form->label(6).text(), QStringLiteral("0.6666667"));
         f.form->Command4_Click();
-        while (f.form->state() == Form1State::AutoRunning) {
-            f.form->Timer1_Tick();
-        }
-        QCOMPARE(f.module.TrialCount, AutoTrialLimit);
+        f.runToTheLimit();
+        QCOMPARE(f.tally.TrialCount(), AutoTrialLimit);
         const QImage after = f.form->grab().toImage();
-        QVERIFY(ShowsSomething(after, f.form->Label3.geometry()));
+        QVERIFY(ShowsSomething(after, f.form->label(3).geometry()));
     }
 
     void graphAndHelpPrintTheirTexts() {
@@ -103,7 +101,7 @@ private slots:
         Form2* graph = f.form->graphWindow();
         QVERIFY(graph != nullptr);
         graph->Form_Activate();
-        const QImage& figure = graph->Picture1.image();
+        const QImage& figure = graph->surface().image();
         // The caption above the curve, left of its middle.
         QVERIFY(
             HasInk(figure, QRect(figure.width() / 8, 0, figure.width() / 4, figure.height() / 8)));
@@ -113,12 +111,12 @@ private slots:
         Form4* help = f.form->helpWindow();
         QVERIFY(help != nullptr);
         help->Form_Activate();
-        const QImage& text = help->Picture1.image();
+        const QImage& text = help->surface().image();
         QVERIFY(HasInk(text, QRect(0, 0, text.width(), text.height() / 4)));
         help->Command1_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(f.form->isVisible());
-        QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Idle));
+        QCOMPARE(ObservedState(*f.form), std::optional(MainState::Idle));
     }
 };
 

@@ -10,14 +10,15 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "engine/number_text.h"
-#include "platform/confirmation.h"
 #include "platform/fonts.h"
 #include "tests/image_probe.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form1_checks.h"
 #include "tests/support/form1_fixture.h"
+#include "tests/support/history.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
+#include "ui/main/desktop_services.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -34,10 +35,6 @@ constexpr QRgb LightBlue = qRgb(0, 0, 255);
 // Trials 3, 6, 9 and 12 of every 13 are hits when the cards come in index order.
 constexpr int HitsPerDeck = 16;
 
-CardIndex CardOfTrial(std::int32_t trial) {
-    return static_cast<CardIndex>((trial - 1) % CardsInDeck + 1);
-}
-
 std::int32_t HitsAfter(std::int32_t trials) {
     std::int32_t hits = trials / CardsInDeck * HitsPerDeck;
     for (std::int32_t card = 1; card <= trials % CardsInDeck; ++card) {
@@ -46,26 +43,16 @@ std::int32_t HitsAfter(std::int32_t trials) {
     return hits;
 }
 
-// Shuffle, let one tick show the card, draw it: one trial by hand.
-void DrawByHand(Form1Fixture& f, CardIndex card) {
-    f.generator.values = {ScriptedGenerator::ValueFor(card)};
-    f.form->Command2_Click();
-    f.form->Timer1_Tick();
-    f.form->Command1_Click();
-}
-
 void DrawByHandUpTo(Form1Fixture& f, std::int32_t trials) {
-    while (f.module.TrialCount < trials) {
-        DrawByHand(f, CardOfTrial(f.module.TrialCount + 1));
+    while (f.tally.TrialCount() < trials) {
+        f.drawByHand(CardOfTrial(f.tally.TrialCount() + 1));
     }
 }
 
 void RunToTheLimit(Form1Fixture& f) {
     f.generator.values = {ScriptedGenerator::ValueFor(1)};
     f.form->Command4_Click();
-    while (f.form->state() == Form1State::AutoRunning) {
-        f.form->Timer1_Tick();
-    }
+    f.runToTheLimit();
 }
 
 void DeleteClosedWindows() {
@@ -80,7 +67,7 @@ void CloseThroughFrame(QWidget& window) {
 
 // Everything the main window shows and counts.
 struct MainWindowState {
-    std::optional<Form1State> state;
+    std::optional<MainState> state;
     QList<int> visibleCards;
     QStringList texts;
     std::int32_t trials;
@@ -91,7 +78,7 @@ struct MainWindowState {
 
 MainWindowState Snapshot(Form1Fixture& f) {
     MainWindowState s{ObservedState(*f.form), VisibleCards(*f.form), {},
-                      f.module.TrialCount,    f.form->HitCount,      f.form->Timer1.isActive()};
+                      f.tally.TrialCount(),   f.tally.HitCount(),    f.form->timerActive()};
     for (int label : {3, 4, 6}) {
         s.texts << f.form->label(label).text();
     }
@@ -99,26 +86,26 @@ MainWindowState Snapshot(Form1Fixture& f) {
 }
 
 // Brings a fresh main window into a state through its own handlers.
-void EnterState(Form1Fixture& f, Form1State state) {
+void EnterState(Form1Fixture& f, MainState state) {
     switch (state) {
-    case Form1State::Idle:
+    case MainState::Idle:
         break;
-    case Form1State::Shuffling:
-        DrawByHand(f, 3);
+    case MainState::Shuffling:
+        f.drawByHand(3);
         f.form->Command2_Click();
         f.form->Timer1_Tick();
         break;
-    case Form1State::Stopped:
-        DrawByHand(f, 3);
-        DrawByHand(f, 5);
+    case MainState::Stopped:
+        f.drawByHand(3);
+        f.drawByHand(5);
         break;
-    case Form1State::AutoRunning:
+    case MainState::AutoRunning:
         f.form->Command4_Click();
         for (int tick = 0; tick < 7; ++tick) {
             f.form->Timer1_Tick();
         }
         break;
-    case Form1State::Finished:
+    case MainState::Finished:
         RunToTheLimit(f);
         break;
     }
@@ -128,21 +115,11 @@ void EnterState(Form1Fixture& f, Form1State state) {
 using Action = std::function<void(QMessageBox&)>;
 
 // A main window asking and informing through the real message boxes.
-struct BoxedForm1 {
-    BoxedForm1() {
-        ApplyDefaultFont();
-        form = std::make_unique<Form1>(
-            module, Form1Services{clock, generator, confirmation, programEnd, sound});
-        confirmation.setParent(form.get());
-        form->Form_Load();
-    }
-    Module1 module;
-    FakeClock clock;
-    ScriptedGenerator generator;
-    QtConfirmation confirmation;
-    FakeProgramEnd programEnd;
-    RecordingSoundControl sound;
-    std::unique_ptr<Form1> form;
+struct RealBoxes {
+    BoxConfirmation boxes;
+};
+struct BoxedForm1 : RealBoxes, Form1Fixture {
+    BoxedForm1() : Form1Fixture({.confirmation = &boxes}) { boxes.setParent(form.get()); }
 };
 
 QStringList ButtonTexts(const QMessageBox& box) {
@@ -163,7 +140,7 @@ QAbstractButton* ButtonReading(const QMessageBox& box, const QString& text) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Form1State)
+Q_DECLARE_METATYPE(MainState)
 
 class FaultMatrixTest : public QObject {
     Q_OBJECT
@@ -186,21 +163,21 @@ void FaultMatrixTest::historyBoundReachedByHandThenInitialisationStartsAfresh() 
     Form1Fixture f;
     DrawByHandUpTo(f, HistoryLastTrial);
     const std::int32_t hits = HitsAfter(HistoryLastTrial);
-    QCOMPARE(f.form->HitCount, hits);
-    QCOMPARE(f.form->Label3.text(), QStringLiteral(" 100000"));
-    QCOMPARE(Trimmed(f.form->Label4), QString::number(hits));
-    QCOMPARE(f.form->Label6.text(),
-             QString::fromStdString(RatioText(f.module.RatioHistory[HistoryLastTrial])));
+    QCOMPARE(f.tally.HitCount(), hits);
+    QCOMPARE(f.form->label(3).text(), QStringLiteral(" 100000"));
+    QCOMPARE(Trimmed(f.form->label(4)), QString::number(hits));
+    QCOMPARE(f.form->label(6).text(),
+             QString::fromStdString(RatioText(f.tally.RatioHistory()[HistoryLastTrial])));
     for (std::int32_t n : {1, 32767, 32768, HistoryLastTrial}) {
-        QCOMPARE(f.module.RatioHistory[static_cast<std::size_t>(n)],
+        QCOMPARE(f.tally.RatioHistory()[static_cast<std::size_t>(n)],
                  static_cast<float>(static_cast<double>(HitsAfter(n)) / n));
     }
     QVERIFY(f.confirmation.notices.isEmpty());
 
     // Two more attempts: each refused with the notice, nothing counted.
     const MainWindowState full = Snapshot(f);
-    DrawByHand(f, 3);
-    DrawByHand(f, 6);
+    f.drawByHand(3);
+    f.drawByHand(6);
     QCOMPARE(f.confirmation.notices.size(), 2);
     QCOMPARE(Snapshot(f).trials, full.trials);
     QCOMPARE(Snapshot(f).hits, full.hits);
@@ -209,21 +186,21 @@ void FaultMatrixTest::historyBoundReachedByHandThenInitialisationStartsAfresh() 
     // An automatic run from the full history ends on its first tick.
     f.form->Command4_Click();
     f.form->Timer1_Tick();
-    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Finished));
-    QCOMPARE(f.module.TrialCount, HistoryLastTrial);
-    QCOMPARE(f.form->HitCount, hits);
+    QCOMPARE(ObservedState(*f.form), std::optional(MainState::Finished));
+    QCOMPARE(f.tally.TrialCount(), HistoryLastTrial);
+    QCOMPARE(f.tally.HitCount(), hits);
     QCOMPARE(f.confirmation.notices.size(), 2);
 
     f.form->Command6_Click();
-    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Idle));
-    QCOMPARE(f.form->Label3.text(), QStringLiteral("0"));
-    DrawByHand(f, 12);
-    QCOMPARE(f.module.TrialCount, 1);
-    QCOMPARE(f.form->HitCount, 1);
-    QCOMPARE(f.module.RatioHistory[1], 1.0f);
-    QCOMPARE(f.form->Label6.text(), QStringLiteral("1.0000000"));
+    QCOMPARE(ObservedState(*f.form), std::optional(MainState::Idle));
+    QCOMPARE(f.form->label(3).text(), QStringLiteral("0"));
+    f.drawByHand(12);
+    QCOMPARE(f.tally.TrialCount(), 1);
+    QCOMPARE(f.tally.HitCount(), 1);
+    QCOMPARE(f.tally.RatioHistory()[1], 1.0f);
+    QCOMPARE(f.form->label(6).text(), QStringLiteral("1.0000000"));
     RunToTheLimit(f);
-    QCOMPARE(f.module.TrialCount, AutoTrialLimit);
+    QCOMPARE(f.tally.TrialCount(), AutoTrialLimit);
     QCOMPARE(f.confirmation.notices.size(), 2);
 }
 
@@ -245,16 +222,15 @@ void FaultMatrixTest::graphOpensAtTheBounds() {
     QPointer<Form2> graph = f.form->graphWindow();
     QVERIFY(graph != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(graph));
-    const QImage opened = graph->Picture1.image().copy();
+    const QImage opened = graph->surface().image().copy();
 
     // Only trials up to the right edge show; the picture is the one of the
     // same history stopped at the automatic limit.
-    Module1 atLimit = f.module;
-    atLimit.TrialCount = AutoTrialLimit;
-    QWidget standIn;
-    Form2 reference(atLimit, standIn);
+    Tally atLimit;
+    DrawInDeckOrder(atLimit, AutoTrialLimit);
+    Form2 reference(atLimit);
     reference.Form_Activate();
-    QCOMPARE(opened, reference.Picture1.image());
+    QCOMPARE(opened, reference.surface().image());
     const QRect lastColumn(opened.width() - 1, 0, 1, opened.height());
     QVERIFY(CountPixels(opened, LightBlue, lastColumn) > 0);
 
@@ -262,24 +238,24 @@ void FaultMatrixTest::graphOpensAtTheBounds() {
     DeleteClosedWindows();
     QVERIFY(graph == nullptr);
     QCOMPARE(Snapshot(f), before);
-    DrawByHand(f, 3);
-    QCOMPARE(f.module.TrialCount, std::min(trials + 1, HistoryLastTrial));
+    f.drawByHand(3);
+    QCOMPARE(f.tally.TrialCount(), std::min(trials + 1, HistoryLastTrial));
 }
 
 void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState_data() {
-    QTest::addColumn<Form1State>("state");
+    QTest::addColumn<MainState>("state");
     QTest::addColumn<bool>("helpOpen");
-    QTest::newRow("Idle") << Form1State::Idle << false;
-    QTest::newRow("Shuffling") << Form1State::Shuffling << false;
-    QTest::newRow("Stopped") << Form1State::Stopped << false;
-    QTest::newRow("AutoRunning") << Form1State::AutoRunning << false;
-    QTest::newRow("Finished") << Form1State::Finished << false;
-    QTest::newRow("Stopped, help open") << Form1State::Stopped << true;
-    QTest::newRow("AutoRunning, help open") << Form1State::AutoRunning << true;
+    QTest::newRow("Idle") << MainState::Idle << false;
+    QTest::newRow("Shuffling") << MainState::Shuffling << false;
+    QTest::newRow("Stopped") << MainState::Stopped << false;
+    QTest::newRow("AutoRunning") << MainState::AutoRunning << false;
+    QTest::newRow("Finished") << MainState::Finished << false;
+    QTest::newRow("Stopped, help open") << MainState::Stopped << true;
+    QTest::newRow("AutoRunning, help open") << MainState::AutoRunning << true;
 }
 
 void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState() {
-    QFETCH(Form1State, state);
+    QFETCH(MainState, state);
     QFETCH(bool, helpOpen);
     Form1Fixture f;
     f.form->show();
@@ -288,13 +264,13 @@ void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState() {
     }
     EnterState(f, state);
     const MainWindowState before = Snapshot(f);
-    f.sound.writes.clear();
+    f.cues.cues.clear();
 
     CloseThroughFrame(*f.form);
 
     QCOMPARE(f.programEnd.ends, 1);
     QVERIFY(f.confirmation.questions.isEmpty());
-    QVERIFY(f.sound.writes.isEmpty());
+    QVERIFY(f.cues.cues.isEmpty());
     QVERIFY(!f.form->isVisible());
     QCOMPARE(Snapshot(f), before);
 }
@@ -303,7 +279,7 @@ void FaultMatrixTest::graphFrameInFinishedBringsTheMainWindowBack() {
     // Stopped, the other state the graph opens from, is in test_graph.
     Form1Fixture f;
     f.form->show();
-    EnterState(f, Form1State::Finished);
+    EnterState(f, MainState::Finished);
     const MainWindowState before = Snapshot(f);
     f.form->Command7_Click();
     QPointer<Form2> graph = f.form->graphWindow();
@@ -318,25 +294,25 @@ void FaultMatrixTest::graphFrameInFinishedBringsTheMainWindowBack() {
     QCOMPARE(Snapshot(f), before);
     QCOMPARE(f.programEnd.ends, 0);
     f.form->Command6_Click();
-    QCOMPARE(ObservedState(*f.form), std::optional(Form1State::Idle));
+    QCOMPARE(ObservedState(*f.form), std::optional(MainState::Idle));
 }
 
 void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas_data() {
-    QTest::addColumn<Form1State>("state");
+    QTest::addColumn<MainState>("state");
     QTest::addColumn<bool>("graphOpen");
     // Help stays open while the main window moves on, so every state counts,
     // and the graph may hide the main window meanwhile.
-    QTest::newRow("Idle") << Form1State::Idle << false;
-    QTest::newRow("Shuffling") << Form1State::Shuffling << false;
-    QTest::newRow("Stopped") << Form1State::Stopped << false;
-    QTest::newRow("AutoRunning") << Form1State::AutoRunning << false;
-    QTest::newRow("Finished") << Form1State::Finished << false;
-    QTest::newRow("Stopped, graph open") << Form1State::Stopped << true;
-    QTest::newRow("Finished, graph open") << Form1State::Finished << true;
+    QTest::newRow("Idle") << MainState::Idle << false;
+    QTest::newRow("Shuffling") << MainState::Shuffling << false;
+    QTest::newRow("Stopped") << MainState::Stopped << false;
+    QTest::newRow("AutoRunning") << MainState::AutoRunning << false;
+    QTest::newRow("Finished") << MainState::Finished << false;
+    QTest::newRow("Stopped, graph open") << MainState::Stopped << true;
+    QTest::newRow("Finished, graph open") << MainState::Finished << true;
 }
 
 void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
-    QFETCH(Form1State, state);
+    QFETCH(MainState, state);
     QFETCH(bool, graphOpen);
     Form1Fixture f;
     f.form->show();
@@ -348,7 +324,7 @@ void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
         f.form->Command7_Click();
     }
     const MainWindowState before = Snapshot(f);
-    f.sound.writes.clear();
+    f.cues.cues.clear();
 
     CloseThroughFrame(*help);
     DeleteClosedWindows();
@@ -356,7 +332,7 @@ void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
     QVERIFY(help == nullptr);
     QCOMPARE(f.form->isVisible(), !graphOpen);
     QCOMPARE(Snapshot(f), before);
-    QVERIFY(f.sound.writes.isEmpty());
+    QVERIFY(f.cues.cues.isEmpty());
     if (graphOpen) {
         QVERIFY(f.form->graphWindow() != nullptr && f.form->graphWindow()->isVisible());
         f.form->graphWindow()->Command1_Click();
@@ -364,9 +340,9 @@ void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas() {
         QVERIFY(f.form->isVisible());
         QCOMPARE(Snapshot(f), before);
     }
-    if (state == Form1State::AutoRunning) {
+    if (state == MainState::AutoRunning) {
         f.form->Timer1_Tick();
-        QCOMPARE(f.module.TrialCount, before.trials + 1);
+        QCOMPARE(f.tally.TrialCount(), before.trials + 1);
     }
 }
 
@@ -385,24 +361,22 @@ void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen() {
     BoxedForm1 w;
     w.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-    w.generator.values = {ScriptedGenerator::ValueFor(6)};
-    w.form->Command2_Click();
-    w.form->Timer1_Tick();
-    w.form->Command1_Click();
-    w.form->Command2_Click();
-    w.form->Timer1_Tick();
     if (!exitQuestion) {
-        w.module.TrialCount = HistoryLastTrial;
-    } else {
+        DrawInDeckOrder(w.tally, HistoryLastTrial - 1);
+    }
+    w.drawByHand(6);
+    w.form->Command2_Click();
+    w.form->Timer1_Tick();
+    if (exitQuestion) {
         w.form->Command1_Click();
     }
     // The notice comes up with the draw, once the window is already Stopped.
-    const std::int32_t trialsBefore = w.module.TrialCount;
-    const std::int32_t hitsBefore = w.form->HitCount;
+    const std::int32_t trialsBefore = w.tally.TrialCount();
+    const std::int32_t hitsBefore = w.tally.HitCount();
 
     QStringList seen;
     bool timerRan = true;
-    std::optional<Form1State> stateWhileOpen;
+    std::optional<MainState> stateWhileOpen;
     QList<int> cardsWhileOpen;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -413,9 +387,9 @@ void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen() {
              << (box->defaultButton() != nullptr ? box->defaultButton()->text() : QString())
              << QString::number(box->icon());
         for (int n : {2, 4, 6, 7, 8}) {
-            QTest::mouseClick(&w.form->command(n), Qt::LeftButton);
+            QTest::mouseClick(&CommandButton(*w.form, n), Qt::LeftButton);
         }
-        timerRan = w.form->Timer1.isActive();
+        timerRan = w.form->timerActive();
         QCoreApplication::processEvents();
         stateWhileOpen = ObservedState(*w.form);
         cardsWhileOpen = VisibleCards(*w.form);
@@ -427,11 +401,7 @@ void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen() {
                 Qt::LeftButton);
         }
     });
-    if (exitQuestion) {
-        QTest::mouseClick(&w.form->Command3, Qt::LeftButton);
-    } else {
-        QTest::mouseClick(&w.form->Command1, Qt::LeftButton);
-    }
+    QTest::mouseClick(&CommandButton(*w.form, exitQuestion ? 3 : 1), Qt::LeftButton);
 
     const QStringList expected =
         exitQuestion
@@ -447,20 +417,20 @@ void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen() {
         }
     }
     QVERIFY(!timerRan);
-    QCOMPARE(stateWhileOpen, std::optional(Form1State::Stopped));
+    QCOMPARE(stateWhileOpen, std::optional(MainState::Stopped));
     QCOMPARE(cardsWhileOpen, QList<int>{6});
     QCOMPARE(w.programEnd.ends, 0);
-    QCOMPARE(w.module.TrialCount, trialsBefore);
-    QCOMPARE(w.form->HitCount, hitsBefore);
-    QCOMPARE(ObservedState(*w.form), std::optional(Form1State::Stopped));
+    QCOMPARE(w.tally.TrialCount(), trialsBefore);
+    QCOMPARE(w.tally.HitCount(), hitsBefore);
+    QCOMPARE(ObservedState(*w.form), std::optional(MainState::Stopped));
     QVERIFY(w.form->graphWindow() == nullptr);
     QVERIFY(w.form->helpWindow() == nullptr);
     // Only the exit cue: neither 初期化 nor HELP got through.
-    QCOMPARE(w.sound.writes.count(QStringLiteral("command:Sound")), exitQuestion ? 1 : 0);
+    QCOMPARE(w.cues.cues.size(), exitQuestion ? 1 : 0);
 
     // Once the box is gone the same clicks work again.
-    QTest::mouseClick(&w.form->Command2, Qt::LeftButton);
-    QCOMPARE(w.form->state(), Form1State::Shuffling);
+    QTest::mouseClick(&CommandButton(*w.form, 2), Qt::LeftButton);
+    QCOMPARE(w.form->state(), MainState::Shuffling);
 }
 
 QTEST_MAIN(FaultMatrixTest)

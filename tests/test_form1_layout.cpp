@@ -89,8 +89,8 @@ void Form1LayoutTest::windowHasTheDesignedFixedSizeAndTitle() {
     f.form->show();
     f.form->resize(800, 600);
     QCOMPARE(f.form->size(), QSize(568, 351));
-    QCOMPARE(f.form->Command1.geometry(), Pixels(Buttons[0]));
-    QCOMPARE(f.form->Line1.geometry(), QRect(0, 24, 568, 1));
+    QCOMPARE(f.form->command(1).geometry(), Pixels(Buttons[0]));
+    QCOMPARE(f.form->findChild<QFrame*>(QStringLiteral("Line1"))->geometry(), QRect(0, 24, 568, 1));
 }
 
 void Form1LayoutTest::controlsStandWhereDesigned_data() {
@@ -114,7 +114,7 @@ void Form1LayoutTest::controlsStandWhereDesigned() {
         QCOMPARE(f.form->command(number).text(), QString::fromUtf8(e.caption));
     } else {
         const Expected& e = Labels[number - 1];
-        QLabel& label = f.form->label(number);
+        const QLabel& label = f.form->label(number);
         QCOMPARE(label.geometry(), Pixels(e));
         if (number != 3 && number != 4 && number != 6 && number != 7) {
             QCOMPARE(label.text(), QString::fromUtf8(e.caption));
@@ -139,8 +139,8 @@ void Form1LayoutTest::japaneseFaceIsProportionalAndInstalled() {
     if (!QFontDatabase::families().contains(QStringLiteral("Ume P Gothic"))) {
         QSKIP("Ume P Gothic (fonts-horai-umefont) is not installed");
     }
-    QCOMPARE(QFontInfo(f.form->Label1.font()).family(), QStringLiteral("Ume P Gothic"));
-    QCOMPARE(QFontInfo(f.form->Command3.font()).family(), QStringLiteral("Ume P Gothic"));
+    QCOMPARE(QFontInfo(f.form->label(1).font()).family(), QStringLiteral("Ume P Gothic"));
+    QCOMPARE(QFontInfo(f.form->command(3).font()).family(), QStringLiteral("Ume P Gothic"));
     // The design face's name resolves to the same face.
     QCOMPARE(QFontInfo(QFont(DesignFontFamily)).family(), QStringLiteral("Ume P Gothic"));
     // Proportional: narrow kana are narrower than wide kanji.
@@ -159,7 +159,7 @@ void Form1LayoutTest::everyTextFitsItsBox_data() {
 void Form1LayoutTest::everyTextFitsItsBox() {
     QFETCH(int, number);
     Form1Fixture f;
-    QLabel& label = f.form->label(number);
+    const QLabel& label = f.form->label(number);
     const QFontMetrics metrics(label.font());
     const QRect inside = label.contentsRect();
     for (const QString& text : PossibleTexts(number)) {
@@ -184,7 +184,7 @@ void Form1LayoutTest::buttonCaptionsFit() {
     Form1Fixture f;
     constexpr int Margin = 4; // room the style keeps for the button's frame
     for (int n = 1; n <= 8; ++n) {
-        QPushButton& button = f.form->command(n);
+        const QPushButton& button = f.form->command(n);
         const QFontMetrics metrics(button.font());
         QVERIFY2(metrics.horizontalAdvance(button.text()) + 2 * Margin <= button.width(),
                  qPrintable(button.text()));
@@ -196,18 +196,18 @@ void Form1LayoutTest::coloursAndBordersAreAsDesigned() {
     Form1Fixture f;
     f.form->show();
     const QImage image = f.form->grab().toImage();
-    const QRect heading = f.form->Label13.geometry();
+    const QRect heading = f.form->label(13).geometry();
     QCOMPARE(PixelAt(image, heading.topLeft() + QPoint(4, 12)), QColor(255, 255, 192));
-    const QRect ratio = f.form->Label6.geometry();
+    const QRect ratio = f.form->label(6).geometry();
     QCOMPARE(PixelAt(image, ratio.topLeft() + QPoint(6, 12)), QColor(Qt::white));
     // A flat box has a one-pixel line, a sunken one a darker top than bottom.
-    const QRect flat = f.form->Label9.geometry();
+    const QRect flat = f.form->label(9).geometry();
     QCOMPARE(PixelAt(image, flat.topLeft() + QPoint(20, 0)), QColor(Qt::black));
     QCOMPARE(PixelAt(image, flat.topLeft() + QPoint(20, 1)), QColor(Qt::white));
-    const QRect sunken = f.form->Label3.geometry();
+    const QRect sunken = f.form->label(3).geometry();
     QVERIFY(PixelAt(image, sunken.topLeft() + QPoint(20, 0)).lightness() <
             PixelAt(image, sunken.bottomLeft() + QPoint(20, 0)).lightness());
-    for (QLabel* counter : {&f.form->Label3, &f.form->Label4, &f.form->Label6}) {
+    for (const QLabel* counter : {&f.form->label(3), &f.form->label(4), &f.form->label(6)}) {
         QCOMPARE(counter->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(counter->font().bold());
     }
@@ -223,7 +223,7 @@ void Form1LayoutTest::tabMovesAmongEnabledButtonsInOrder() {
     // Stopped: every button but Command1 and Command5 is enabled.
     f.form->Command2_Click();
     f.form->Command1_Click();
-    f.form->Command2.setFocus();
+    CommandButton(*f.form, 2).setFocus();
     QList<int> order;
     for (int step = 0; step < 7; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,6 +2,7 @@
 #include "platform/fonts.h"
 #include "tests/image_probe.h"
 #include "tests/support/form1_fixture.h"
+#include "tests/support/history.h"
 #include "ui/graph/form2.h"
 
 #include <QCloseEvent>
@@ -27,21 +28,9 @@ int RowOf(double y) {
     return static_cast<int>(std::floor(y * InnerHeight / 120.0));
 }
 
-// Ratios of a deck where every 13th card from the 3rd, 6th, 9th and 12th is a hit.
-void FillHistory(Module1& module, std::int32_t trials) {
-    std::int32_t hits = 0;
-    for (std::int32_t n = 1; n <= trials; ++n) {
-        const std::int32_t rank = (n - 1) % 13 + 1;
-        hits += rank % 3 == 0 ? 1 : 0;
-        module.RatioHistory[static_cast<std::size_t>(n)] =
-            static_cast<float>(hits) / static_cast<float>(n);
-    }
-    module.TrialCount = trials;
-}
-
-QPoint VertexPixel(const Module1& module, std::int32_t n) {
+QPoint VertexPixel(const Tally& tally, std::int32_t n) {
     const auto y = static_cast<float>(
-        110.0 - static_cast<double>(module.RatioHistory[static_cast<std::size_t>(n)]) * 100.0);
+        110.0 - static_cast<double>(tally.RatioHistory()[static_cast<std::size_t>(n)]) * 100.0);
     return {ColumnOf(n + 100), RowOf(y)};
 }
 
@@ -70,14 +59,14 @@ int RightmostColumn(const QImage& image, QRgb colour) {
     return -1;
 }
 
-// A graph window on its own, over a stand-in main window.
+// A graph window on its own.
 struct Graph {
-    Module1 module;
-    QWidget mainWindow;
-    Form2 form{module, mainWindow};
+    Tally tally;
+    Form2 form{tally};
+    PictureBox& picture() { return form.surface(); }
     const QImage& draw() {
         form.Form_Activate();
-        return form.Picture1.image();
+        return form.surface().image();
     }
 };
 
@@ -87,13 +76,13 @@ struct MainWindowState {
     QList<bool> enabled;
     CardIndex drawnCard;
     bool cardVisible;
-    Form1State state;
+    MainState state;
     bool operator==(const MainWindowState&) const = default;
 };
 
-MainWindowState Snapshot(Form1& form) {
+MainWindowState Snapshot(const Form1& form) {
     MainWindowState s{
-        {}, {}, form.DrawnCard, form.toranpu(form.DrawnCard).isVisible(), form.state()};
+        {}, {}, form.cardOnShow(), form.toranpu(form.cardOnShow()).isVisible(), form.state()};
     for (int label : {3, 4, 6}) {
         s.texts << form.label(label).text();
     }
@@ -101,13 +90,6 @@ MainWindowState Snapshot(Form1& form) {
         s.enabled << form.command(command).isEnabled();
     }
     return s;
-}
-
-void DrawByHand(Form1Fixture& f, int card) {
-    f.generator.queueCards({card});
-    f.form->Command2_Click();
-    f.form->Timer1_Tick();
-    f.form->Command1_Click();
 }
 
 void DeleteClosedWindows() {
@@ -124,9 +106,9 @@ private slots:
     void surfaceHasTheDesignedSizeAndScale() {
         Graph g;
         QCOMPARE(g.form.size(), QSize(650, 378));
-        QCOMPARE(g.form.Picture1.geometry(), QRect(8, 40, 633, 321));
-        QCOMPARE(g.form.Picture1.image().size(), QSize(InnerWidth, InnerHeight));
-        QCOMPARE(g.form.Picture1.devicePixel(100, 110), QPoint(57, 290));
+        QCOMPARE(g.picture().geometry(), QRect(8, 40, 633, 321));
+        QCOMPARE(g.picture().image().size(), QSize(InnerWidth, InnerHeight));
+        QCOMPARE(g.picture().devicePixel(100, 110), QPoint(57, 290));
         QCOMPARE(g.form.windowTitle(), QStringLiteral(" グラフ"));
     }
 
@@ -203,7 +185,7 @@ private slots:
         QFETCH(int, width);
         Graph g;
         const QImage& image = g.draw();
-        const int textHeight = QFontMetrics(g.form.Picture1.font()).height();
+        const int textHeight = QFontMetrics(g.picture().font()).height();
         QVERIFY(HasInk(image, QRect(ColumnOf(x), RowOf(y), width, textHeight)));
         QVERIFY(!HasInk(image, QRect(ColumnOf(x) - 3, RowOf(y) + 2, 3, textHeight - 4)));
     }
@@ -212,7 +194,7 @@ private slots:
         Graph g;
         const QImage& image = g.draw();
         const int top = RowOf(112);
-        const int height = QFontMetrics(g.form.Picture1.font()).height();
+        const int height = QFontMetrics(g.picture().font()).height();
         // Trial t has its tick at x = t + 100; its label starts 20 units further left.
         for (int trial = 100; trial <= 900; trial += 100) {
             const int tick = ColumnOf(trial + 100);
@@ -228,8 +210,9 @@ private slots:
 
     void noCurveWithoutTrialsEvenWithAnEarlierExperimentsData() {
         Graph g;
-        g.module.RatioHistory[1] = 1.0f;
-        g.module.TrialCount = 0;
+        g.tally.RecordManualTrial(3);
+        g.tally.ResetTally();
+        QCOMPARE(g.tally.RatioHistory()[1], 1.0f);
         const QImage& image = g.draw();
         QCOMPARE(CountPixels(image, LightBlue, image.rect()), 0);
     }
@@ -249,11 +232,11 @@ private slots:
         QFETCH(int, lastVisibleVertex);
         QFETCH(int, rightmostColumn);
         Graph g;
-        FillHistory(g.module, trials);
+        DrawInDeckOrder(g.tally, trials);
         const QImage& image = g.draw();
         for (int n : {1, 2, 3, 13, 14, 100, 321, 500, 998, 999}) {
             if (n <= lastVisibleVertex) {
-                QCOMPARE(image.pixel(VertexPixel(g.module, n)), LightBlue);
+                QCOMPARE(image.pixel(VertexPixel(g.tally, n)), LightBlue);
             }
         }
         QCOMPARE(RightmostColumn(image, LightBlue), rightmostColumn);
@@ -262,26 +245,26 @@ private slots:
         }
         if (trials >= 1000) {
             // The last segment leaves the surface at the height of trial 1000.
-            const int endRow = VertexPixel(g.module, 1000).y();
+            const int endRow = VertexPixel(g.tally, 1000).y();
             QVERIFY(CountPixels(image, LightBlue, QRect(LastColumn, endRow - 1, 1, 3)) > 0);
         }
     }
 
     void trialsBeyondTheRightEdgeLeaveThePictureUnchanged() {
         Graph g;
-        FillHistory(g.module, 1000);
+        DrawInDeckOrder(g.tally, 1000);
         const QImage atLimit = g.draw().copy();
         for (std::int32_t trials : {1001, 32768, HistoryLastTrial}) {
-            FillHistory(g.module, trials);
+            DrawInDeckOrder(g.tally, trials);
             QCOMPARE(g.draw(), atLimit);
         }
     }
 
     void repeatedActivationChangesNoPixel() {
         Graph g;
-        FillHistory(g.module, 1000);
+        DrawInDeckOrder(g.tally, 1000);
         const QImage first = g.draw().copy();
-        g.form.Picture1.PSet(1050, 30, QBLightBlue);
+        g.picture().PSet(1050, 30, QBLightBlue);
         QCOMPARE(g.draw(), first);
         QCOMPARE(g.draw(), first);
     }
@@ -295,8 +278,8 @@ private slots:
         QFETCH(bool, throughFrame);
         Form1Fixture f;
         f.form->show();
-        DrawByHand(f, 3);
-        DrawByHand(f, 5);
+        f.drawByHand(3);
+        f.drawByHand(5);
         const MainWindowState before = Snapshot(*f.form);
 
         f.form->Command7_Click();
@@ -316,7 +299,7 @@ private slots:
         QVERIFY(f.form->graphWindow() == nullptr);
         QVERIFY(f.form->isVisible());
         QCOMPARE(Snapshot(*f.form), before);
-        QCOMPARE(f.module.TrialCount, 2);
+        QCOMPARE(f.tally.TrialCount(), 2);
     }
 
     void reopeningStartsWithAFreshSurface() {
@@ -324,7 +307,7 @@ private slots:
         f.form->show();
         f.form->Command7_Click();
         QPointer<Form2> first = f.form->graphWindow();
-        first->Picture1.PSet(1050, 30, QBLightBlue);
+        first->surface().PSet(1050, 30, QBLightBlue);
         first->Command1_Click();
         DeleteClosedWindows();
         QVERIFY(first == nullptr);
@@ -332,7 +315,7 @@ private slots:
         f.form->Command7_Click();
         Form2* second = f.form->graphWindow();
         QVERIFY(second != nullptr);
-        const QImage& image = second->Picture1.image();
+        const QImage& image = second->surface().image();
         QCOMPARE(CountPixels(image, LightBlue, image.rect()), 0);
         second->Command1_Click();
         DeleteClosedWindows();

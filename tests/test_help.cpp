@@ -26,14 +26,14 @@ int LeadingFullWidthSpaces(const QString& line) {
     return count;
 }
 
-// A help window on its own, over a stand-in main window.
+// A help window on its own.
 struct Help {
-    QWidget mainWindow;
-    Form4 form{mainWindow};
-    int lineHeight() const { return QFontMetrics(form.Picture1.font()).height(); }
+    Form4 form;
+    PictureBox& picture() { return form.surface(); }
+    int lineHeight() { return QFontMetrics(picture().font()).height(); }
     // The band of pixel rows that printed line `number` (from 1) occupies.
-    QRect band(int number) const {
-        return {0, (number - 1) * lineHeight(), form.Picture1.innerSize().width(), lineHeight()};
+    QRect band(int number) {
+        return {0, (number - 1) * lineHeight(), picture().innerSize().width(), lineHeight()};
     }
 };
 
@@ -139,20 +139,19 @@ private slots:
     void everyLineFitsInsideTheBorder() {
         QFETCH(int, number);
         Help h;
-        QCOMPARE(h.form.Picture1.innerSize().width(), 549);
-        QCOMPARE(QFontInfo(h.form.Picture1.font()).pixelSize(), 15);
-        const int advance =
-            QFontMetrics(h.form.Picture1.font()).horizontalAdvance(HelpLine(number));
-        QVERIFY2(advance < h.form.Picture1.innerSize().width(),
+        QCOMPARE(h.picture().innerSize().width(), 549);
+        QCOMPARE(QFontInfo(h.picture().font()).pixelSize(), 15);
+        const int advance = QFontMetrics(h.picture().font()).horizontalAdvance(HelpLine(number));
+        QVERIFY2(advance < h.picture().innerSize().width(),
                  qPrintable(QStringLiteral("%1 px in %2")
                                 .arg(advance)
-                                .arg(QFontInfo(h.form.Picture1.font()).family())));
+                                .arg(QFontInfo(h.picture().font()).family())));
     }
 
     void printsTwentyThreeLinesDownFromTheTop() {
         Help h;
         h.form.Form_Activate();
-        const QImage& image = h.form.Picture1.image();
+        const QImage& image = h.picture().image();
         QVERIFY(!HasInk(image, h.band(1)));
         QVERIFY(HasInk(image, h.band(2)));
         QVERIFY(HasInk(image, h.band(14)));
@@ -160,14 +159,14 @@ private slots:
         QVERIFY(HasInk(image, h.band(16)));
         QVERIFY(HasInk(image, h.band(23)));
         QVERIFY(!HasInk(image, QRect(0, 23 * h.lineHeight(), image.width(), image.height())));
-        QCOMPARE(h.form.Picture1.CurrentY, 23.0f * h.form.Picture1.textLineHeight());
-        QCOMPARE(h.form.Picture1.CurrentX, 0.0f);
+        QCOMPARE(h.picture().CurrentY, 23.0f * h.picture().textLineHeight());
+        QCOMPARE(h.picture().CurrentX, 0.0f);
     }
 
     void indentationShowsInThePicture() {
         Help h;
         h.form.Form_Activate();
-        const QImage& image = h.form.Picture1.image();
+        const QImage& image = h.picture().image();
         const int heading = FirstInkColumn(image, h.band(2));
         const int sentence = FirstInkColumn(image, h.band(3));
         const int continuation = FirstInkColumn(image, h.band(6));
@@ -179,12 +178,12 @@ private slots:
     void activatingAgainLeavesOneCopyOfTheText() {
         Help h;
         h.form.Form_Activate();
-        const QImage once = h.form.Picture1.image().copy();
-        h.form.Picture1.Line(0, 0, 2000, 6000, QBBlack);
+        const QImage once = h.picture().image().copy();
+        h.picture().Line(0, 0, 2000, 6000, QBBlack);
         h.form.Form_Activate();
         h.form.Form_Activate();
-        QCOMPARE(h.form.Picture1.image(), once);
-        QCOMPARE(h.form.Picture1.CurrentY, 23.0f * h.form.Picture1.textLineHeight());
+        QCOMPARE(h.picture().image(), once);
+        QCOMPARE(h.picture().CurrentY, 23.0f * h.picture().textLineHeight());
     }
 
     void mainWindowStaysUsableWhileHelpIsOpen() {
@@ -204,15 +203,27 @@ private slots:
 
     void closeUnloadsAndShowsTheMainWindow_data() {
         QTest::addColumn<bool>("throughFrame");
-        QTest::newRow("閉じる") << false;
-        QTest::newRow("window frame") << true;
+        QTest::addColumn<QString>("mainWindow");
+        QTest::newRow("閉じる, main window beside") << false << "beside";
+        QTest::newRow("閉じる, main window behind") << false << "behind";
+        QTest::newRow("閉じる, main window minimized") << false << "minimized";
+        QTest::newRow("window frame, main window beside") << true << "beside";
+        QTest::newRow("window frame, main window minimized") << true << "minimized";
     }
     void closeUnloadsAndShowsTheMainWindow() {
         QFETCH(bool, throughFrame);
+        QFETCH(QString, mainWindow);
         Form1Fixture f;
         f.form->show();
         f.form->Command8_Click();
         QPointer<Form4> help = f.form->helpWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        if (mainWindow == QLatin1String("minimized")) {
+            f.form->showMinimized();
+        } else if (mainWindow == QLatin1String("beside")) {
+            f.form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        }
         if (throughFrame) {
             help->close();
         } else {
@@ -222,13 +233,21 @@ private slots:
         QVERIFY(help == nullptr);
         QVERIFY(f.form->helpWindow() == nullptr);
         QVERIFY(f.form->isVisible());
+        if (throughFrame) {
+            // The main window is left as it was.
+            QCOMPARE(f.form->isMinimized(), mainWindow == QLatin1String("minimized"));
+        } else {
+            // 閉じる brings the main window to the front, however it lay.
+            QVERIFY(!f.form->isMinimized());
+            QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        }
     }
 
     void helpAfterCloseIsAFreshWindow() {
         Form1Fixture f;
         f.form->Command8_Click();
         QPointer<Form4> first = f.form->helpWindow();
-        first->Picture1.Line(0, 0, 2000, 6000, QBBlack);
+        first->surface().Line(0, 0, 2000, 6000, QBBlack);
         first->Command1_Click();
         DeleteClosedWindows();
         QVERIFY(first == nullptr);
@@ -236,9 +255,9 @@ private slots:
         f.form->Command8_Click();
         Form4* second = f.form->helpWindow();
         QVERIFY(second != nullptr);
-        QVERIFY(IsWhite(second->Picture1.image(), 130, 390));
+        QVERIFY(IsWhite(second->surface().image(), 130, 390));
         second->Form_Activate();
-        QVERIFY(HasInk(second->Picture1.image(), QRect(0, 15, 549, 15)));
+        QVERIFY(HasInk(second->surface().image(), QRect(0, 15, 549, 15)));
         second->Command1_Click();
         DeleteClosedWindows();
     }

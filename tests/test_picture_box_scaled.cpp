@@ -63,16 +63,15 @@ private slots:
     }
 
     void graphSurfaceIsSharp() {
-        Module1 module;
-        QWidget mainWindow;
-        Form2 form(module, mainWindow);
+        Tally tally;
+        Form2 form(tally);
         form.Form_Activate();
-        const QImage& image = form.Picture1.image();
+        const QImage& image = form.surface().image();
         QCOMPARE(image.size(), QSize(1258, 634));
         // Between two ticks, the y axis at x = 100 is two device pixels wide.
-        const int row = form.Picture1.devicePixel(100, 55).y();
+        const int row = form.surface().devicePixel(100, 55).y();
         QCOMPARE(CountPixels(image, Black, QRect(100, row, 30, 1)), 2);
-        QCOMPARE(image.pixel(form.Picture1.devicePixel(100, 55).x(), row), Black);
+        QCOMPARE(image.pixel(form.surface().devicePixel(100, 55).x(), row), Black);
     }
 };
 

@@ -1,51 +1,26 @@
-// Which writes the three cue buttons make to MMControl1, and that the cue
-// comes before each handler's own work.
-
-#include "platform/fonts.h"
-#include "tests/support/fakes.h"
-#include "tests/support/form1_fixture.h"
-#include "ui/main/form1.h"
+// What playing a cue writes to the multimedia control, and in which order:
+// the previous cue is cut off and closed before the file is opened and sounded.
+#include "controller/main_controller.h"
+#include "platform/sound_control.h"
+#include "ui/main/desktop_services.h"
 
 #include <QtTest>
-#include <functional>
+#include <array>
 
 namespace {
 
-using Handler = void (Form1::*)();
-
-// Records every write, and what the window looked like as it was made.
-class WatchingSoundControl final : public SoundControl {
+// Records every write as "command:X" or "file:X".
+class RecordingSoundControl final : public SoundControl {
 public:
-    void setCommand(const QString& command) override {
-        writes << QStringLiteral("command:") + command;
-        seen << look();
+    void setCommand(SoundCommand command) override {
+        static constexpr std::array<const char*, 4> Names = {"Stop", "Close", "Open", "Sound"};
+        writes << QStringLiteral("command:") +
+                      QLatin1String(Names.at(static_cast<std::size_t>(command)));
     }
     void setFileName(const QString& fileName) override {
         writes << QStringLiteral("file:") + fileName;
-        seen << look();
     }
-    std::function<QString()> look;
     QStringList writes;
-    QStringList seen;
-};
-
-// A loaded main window with one card counted, its sound control watching.
-struct WatchedSound {
-    WatchingSoundControl control;
-};
-struct WatchedForm1 : WatchedSound, Form1Fixture {
-    WatchedForm1() : Form1Fixture(control) {
-        generator.queueCards({3});
-        form->Command2_Click();
-        form->Timer1_Tick();
-        form->Command1_Click();
-        control.look = [this] {
-            return QStringLiteral("asked %1, trials %2, help %3")
-                .arg(confirmation.questions.size())
-                .arg(module.TrialCount)
-                .arg(form->helpWindow() != nullptr);
-        };
-    }
 };
 
 QStringList CueWrites(const QString& fileName) {
@@ -54,74 +29,33 @@ QStringList CueWrites(const QString& fileName) {
             QStringLiteral("command:Sound")};
 }
 
-const QString Untouched = QStringLiteral("asked 0, trials 1, help 0");
-
 } // namespace
-
-Q_DECLARE_METATYPE(Handler)
 
 class SoundCuesTest : public QObject {
     Q_OBJECT
 private slots:
-    void cueButtonPlaysItsFileFirst_data();
-    void cueButtonPlaysItsFileFirst();
-    void otherButtonsLeaveTheSoundAlone_data();
-    void otherButtonsLeaveTheSoundAlone();
+    void cueStopsClosesOpensAndSounds_data();
+    void cueStopsClosesOpensAndSounds();
 };
 
-void SoundCuesTest::cueButtonPlaysItsFileFirst_data() {
-    QTest::addColumn<Handler>("click");
+void SoundCuesTest::cueStopsClosesOpensAndSounds_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("終了 answered no: endpinpon, then the question")
-        << &Form1::Command3_Click << QStringLiteral("endpinpon.wav")
-        << QStringLiteral("asked 1, trials 1, help 0");
-    QTest::newRow("初期化: pinpon, then the reset")
-        << &Form1::Command6_Click << QStringLiteral("pinpon.wav")
-        << QStringLiteral("asked 0, trials 0, help 0");
-    QTest::newRow("HELP: pinpon, then the help window")
-        << &Form1::Command8_Click << QStringLiteral("pinpon.wav")
-        << QStringLiteral("asked 0, trials 1, help 1");
+    QTest::newRow("pinpon.wav") << QString::fromLatin1(InitCue);
+    QTest::newRow("endpinpon.wav") << QString::fromLatin1(ExitCue);
 }
 
-void SoundCuesTest::cueButtonPlaysItsFileFirst() {
-    QFETCH(Handler, click);
+void SoundCuesTest::cueStopsClosesOpensAndSounds() {
     QFETCH(QString, file);
-    QFETCH(QString, after);
-    WatchedForm1 w;
-    w.confirmation.answer = AnswerNo;
+    RecordingSoundControl control;
+    SoundCues cues(control);
 
-    (w.form.get()->*click)();
+    cues.PlayCue(file.toStdString());
+    QCOMPARE(control.writes, CueWrites(file));
 
-    QCOMPARE(w.control.writes, CueWrites(file));
-    QCOMPARE(w.control.seen, QStringList(5, Untouched));
-    QCOMPARE(w.control.look(), after);
-    QCOMPARE(w.programEnd.ends, 0);
-
-    // Clicked again, the cue is played again in full: nothing is remembered.
-    (w.form.get()->*click)();
-    QCOMPARE(w.control.writes, CueWrites(file) + CueWrites(file));
+    // Played again, the cue is written again in full: nothing is remembered.
+    cues.PlayCue(file.toStdString());
+    QCOMPARE(control.writes, CueWrites(file) + CueWrites(file));
 }
 
-void SoundCuesTest::otherButtonsLeaveTheSoundAlone_data() {
-    QTest::addColumn<Handler>("click");
-    QTest::newRow("トランプをきる") << &Form1::Command2_Click;
-    QTest::newRow("トランプを引く") << &Form1::Command1_Click;
-    QTest::newRow("自動 Start") << &Form1::Command4_Click;
-    QTest::newRow("自動 Stop") << &Form1::Command5_Click;
-    QTest::newRow("グラフ表示") << &Form1::Command7_Click;
-}
-
-void SoundCuesTest::otherButtonsLeaveTheSoundAlone() {
-    QFETCH(Handler, click);
-    WatchedForm1 w;
-    w.control.writes.clear();
-
-    (w.form.get()->*click)();
-    w.form->Timer1_Tick();
-
-    QCOMPARE(w.control.writes, QStringList());
-}
-
-QTEST_MAIN(SoundCuesTest)
+QTEST_GUILESS_MAIN(SoundCuesTest)
 #include "test_sound_cues.moc"

@@ -1,8 +1,10 @@
 // Cues played for real through whatever sound server the test finds (the
 // test script starts one with a null sink). Skipped where there is none.
 
+#include "controller/main_controller.h"
 #include "platform/qt_sound_control.h"
-#include "ui/main/sound_cues.h"
+#include "tests/support/cue_files.h"
+#include "ui/main/desktop_services.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -71,17 +73,6 @@ int OwnSinkInputs() {
     return int(QString::fromUtf8(pactl.readAllStandardOutput()).count(own));
 }
 
-class WorkingDirectory {
-public:
-    WorkingDirectory() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-private:
-    QString m_previous;
-    QTemporaryDir m_dir;
-};
-
 } // namespace
 
 class SoundPlaybackTest : public QObject {
@@ -102,11 +93,10 @@ void SoundPlaybackTest::initTestCase() {
 
 void SoundPlaybackTest::cuePlaysToItsEnd() {
     WorkingDirectory cwd;
-    QVERIFY(
-        QFile::copy(QStringLiteral(PROJECT_SOURCE_DIR "/assets/") + InitCue, cwd.path(InitCue)));
+    QVERIFY(WriteFile(cwd.path(InitCue), ShippedCue(InitCue)));
     QtSoundControl control;
 
-    PlayCue(control, InitCue);
+    SoundCues(control).PlayCue(InitCue);
 
     QCOMPARE(control.openFile(), cwd.path(InitCue));
     QVERIFY(control.isSounding());
@@ -135,7 +125,8 @@ void SoundPlaybackTest::secondCueCutsOffTheFirst() {
         QTRY_COMPARE_WITH_TIMEOUT(OwnSinkInputs(), 0, StateTimeoutMs);
     }
 
-    PlayCue(control, name);
+    SoundCues cues(control);
+    cues.PlayCue(name.toStdString());
     QPointer<const QSoundEffect> first(control.effect());
     QVERIFY(first != nullptr);
     if (firstHeardFirst) {
@@ -145,7 +136,7 @@ void SoundPlaybackTest::secondCueCutsOffTheFirst() {
         }
     }
 
-    PlayCue(control, name);
+    cues.PlayCue(name.toStdString());
     // Stopped before the second cue even opened its file.
     QVERIFY(first.isNull() || !first->isPlaying());
     const QSoundEffect* second = control.effect();
@@ -158,7 +149,7 @@ void SoundPlaybackTest::secondCueCutsOffTheFirst() {
         qInfo("pactl not available: streams on the sound server not counted");
     }
 
-    control.setCommand(QStringLiteral("Stop"));
+    control.setCommand(SoundCommand::Stop);
     QVERIFY(!second->isPlaying());
     QVERIFY(!control.isSounding());
 }

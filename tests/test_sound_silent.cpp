@@ -7,8 +7,9 @@
 #include "tests/support/cue_files.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form1_fixture.h"
+#include "ui/help/form4.h"
+#include "ui/main/desktop_services.h"
 #include "ui/main/form1.h"
-#include "ui/main/sound_cues.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -23,22 +25,20 @@ namespace {
 // A loaded main window playing through the real sound control.
 struct RealSound {
     QtSoundControl control;
+    SoundCues realCues{control};
 };
 struct SoundingForm1 : RealSound, Form1Fixture {
-    SoundingForm1() : Form1Fixture(control) {}
+    SoundingForm1() : Form1Fixture({.cues = &realCues}) {}
 };
 
 // Clicks each cue button twice and checks that each did its work.
 void ClickEveryCueButtonTwice(SoundingForm1& w) {
     for (int round = 1; round <= 2; ++round) {
-        w.generator.queueCards({3});
-        w.form->Command2_Click();
-        w.form->Timer1_Tick();
-        w.form->Command1_Click();
-        QCOMPARE(w.module.TrialCount, 1);
+        w.drawByHand(3);
+        QCOMPARE(w.tally.TrialCount(), 1);
         w.form->Command6_Click();
-        QCOMPARE(w.module.TrialCount, 0);
-        QCOMPARE(w.form->state(), Form1State::Idle);
+        QCOMPARE(w.tally.TrialCount(), 0);
+        QCOMPARE(w.form->state(), MainState::Idle);
 
         w.form->Command8_Click();
         QVERIFY(w.form->helpWindow() != nullptr);
@@ -76,9 +76,9 @@ void SoundSilentTest::init() {
 
 void SoundSilentTest::stopAndCloseDoNothingWhenNothingIsOpen() {
     QtSoundControl control;
-    control.setCommand(QStringLiteral("Stop"));
-    control.setCommand(QStringLiteral("Close"));
-    control.setCommand(QStringLiteral("Sound"));
+    control.setCommand(SoundCommand::Stop);
+    control.setCommand(SoundCommand::Close);
+    control.setCommand(SoundCommand::Sound);
     QCOMPARE(control.openFile(), QString());
     QVERIFY(control.effect() == nullptr);
     QVERIFY(!control.isSounding());
@@ -109,6 +109,11 @@ void SoundSilentTest::unplayableFileIsNotOpened_data() {
     QTest::newRow("RIFF header only") << shipped.left(12);
     QTest::newRow("cut off in the samples") << shipped.left(shipped.size() / 2);
     QTest::newRow("header without samples") << shipped.left(44);
+    // A header that declares no samples at all, consistent in its sizes.
+    QByteArray empty = shipped.left(44);
+    qToLittleEndian<quint32>(36, empty.data() + 4);
+    qToLittleEndian<quint32>(0, empty.data() + 40);
+    QTest::newRow("header declaring no samples") << empty;
 }
 
 void SoundSilentTest::unplayableFileIsNotOpened() {
@@ -116,11 +121,12 @@ void SoundSilentTest::unplayableFileIsNotOpened() {
     WorkingDirectory cwd;
     QVERIFY(WriteFile(cwd.path(InitCue), content));
     QtSoundControl control;
+    SoundCues cues(control);
     QTest::ignoreMessage(QtWarningMsg,
                          WarningAbout(QStringLiteral("pinpon.wav is not a complete WAV file")));
 
-    PlayCue(control, InitCue);
-    PlayCue(control, InitCue);
+    cues.PlayCue(InitCue);
+    cues.PlayCue(InitCue);
 
     QCOMPARE(control.openFile(), QString());
     QVERIFY(control.effect() == nullptr);
@@ -149,14 +155,14 @@ void SoundSilentTest::bareNameIsLookedUpWhenOpened() {
         WorkingDirectory second;
         QVERIFY(second.holdsShippedCues());
         QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("no audio output")));
-        control.setCommand(QStringLiteral("Open"));
+        control.setCommand(SoundCommand::Open);
         QCOMPARE(control.openFile(), second.path(InitCue));
     }
     // Closing forgets the file but not its name.
-    control.setCommand(QStringLiteral("Close"));
+    control.setCommand(SoundCommand::Close);
     QCOMPARE(control.openFile(), QString());
     QTest::ignoreMessage(QtWarningMsg, WarningAbout(QStringLiteral("pinpon.wav not found")));
-    control.setCommand(QStringLiteral("Open"));
+    control.setCommand(SoundCommand::Open);
     QCOMPARE(control.openFile(), QString());
 }
 

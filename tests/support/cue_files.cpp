@@ -1,6 +1,6 @@
 #include "tests/support/cue_files.h"
 
-#include "ui/main/sound_cues.h"
+#include "controller/main_controller.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ WorkingDirectory::WorkingDirectory() : m_previous(QDir::currentPath()) {
 
 WorkingDirectory::~WorkingDirectory() {
     // A cue left without permissions must become removable again.
-    for (const QString& cue : {InitCue, ExitCue}) {
+    for (const char* cue : {InitCue, ExitCue}) {
         QFile::setPermissions(path(cue), QFile::ReadOwner | QFile::WriteOwner);
     }
     QDir::setCurrent(m_previous);

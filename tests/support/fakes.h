@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/confirmation.h"
-#include "platform/generator.h"
-#include "platform/program_end.h"
-#include "platform/sound_control.h"
+#include "controller/services.h"
+#include "engine/clock.h"
+#include "engine/generator.h"
 
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <string>
 
 // A clock that returns whatever the test sets.
 class FakeClock final : public Clock {
@@ -41,15 +41,16 @@ public:
     std::deque<float> seeds;
 };
 
-// Answers every question with a set answer and records what was asked.
+// Answers every question with a set answer and records what was asked, as
+// "title|text".
 class FakeConfirmation final : public Confirmation {
 public:
-    int ask(const QString& text, const QString& title) override {
-        questions << title + QLatin1Char('|') + text;
+    int ask(const std::string& text, const std::string& title) override {
+        questions << QString::fromStdString(title + '|' + text);
         return answer;
     }
-    void inform(const QString& text, const QString& title) override {
-        notices << title + QLatin1Char('|') + text;
+    void inform(const std::string& text, const std::string& title) override {
+        notices << QString::fromStdString(title + '|' + text);
     }
     int answer = AnswerNo;
     QStringList questions;
@@ -62,14 +63,16 @@ public:
     int ends = 0;
 };
 
-// Records every write as "command:X" or "file:X".
-class RecordingSoundControl final : public SoundControl {
+// Records the cues asked for, and what `look` said the window was like then.
+class RecordingCuePlayer final : public CuePlayer {
 public:
-    void setCommand(const QString& command) override {
-        writes << QStringLiteral("command:") + command;
+    void PlayCue(const std::string& fileName) override {
+        cues << QString::fromStdString(fileName);
+        if (look) {
+            seen << look();
+        }
     }
-    void setFileName(const QString& fileName) override {
-        writes << QStringLiteral("file:") + fileName;
-    }
-    QStringList writes;
+    std::function<QString()> look;
+    QStringList cues;
+    QStringList seen;
 };

@@ -1,41 +1,19 @@
 #include "tests/support/form1_checks.h"
 
-#include <array>
+#include "tests/support/controller_fixture.h"
 
-namespace {
+#include <QLabel>
+#include <QPushButton>
 
-struct Expected {
-    Form1State state;
-    const char* commands; // E or D for Command1..Command8
-    bool timer;
-    int runMode;
-};
-
-constexpr std::array<Expected, 5> States = {{
-    {Form1State::Idle, "DEEEDDDE", false, -1},
-    {Form1State::Shuffling, "EDDDDDDD", true, -1},
-    {Form1State::Stopped, "DEEEDEEE", false, -1},
-    {Form1State::AutoRunning, "DDDDEDDD", true, 1},
-    {Form1State::Finished, "DDEDDEEE", false, -1},
-}};
-
-} // namespace
-
-std::optional<Form1State> ObservedState(Form1& form) {
-    QByteArray commands;
-    for (int n = 1; n <= 8; ++n) {
-        commands += form.command(n).isEnabled() ? 'E' : 'D';
+std::optional<MainState> ObservedState(const Form1& form) {
+    ButtonStates enabled{};
+    for (std::size_t i = 0; i < enabled.size(); ++i) {
+        enabled[i] = form.command(static_cast<int>(i + 1)).isEnabled();
     }
-    for (const Expected& e : States) {
-        if (commands == e.commands && form.Timer1.isActive() == e.timer &&
-            form.RunMode == e.runMode) {
-            return e.state;
-        }
-    }
-    return std::nullopt;
+    return StateOf(enabled, form.timerActive());
 }
 
-QList<int> VisibleCards(Form1& form) {
+QList<int> VisibleCards(const Form1& form) {
     QList<int> visible;
     for (CardIndex card = 1; card <= CardsInDeck; ++card) {
         if (!form.toranpu(card).isHidden()) {
@@ -47,4 +25,10 @@ QList<int> VisibleCards(Form1& form) {
 
 QString Trimmed(const QLabel& label) {
     return label.text().trimmed();
+}
+
+QPushButton& CommandButton(Form1& form, int number) {
+    auto* button = form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
+    Q_ASSERT(button != nullptr);
+    return *button;
 }

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "controller/main_controller.h"
 #include "ui/main/form1.h"
 
+#include <QList>
 #include <QString>
 #include <optional>
 
-// The button, timer and run-mode configuration of each state, written out
-// independently of the window's own table so that the two can disagree.
-std::optional<Form1State> ObservedState(Form1& form);
+class QLabel;
+class QPushButton;
+
+// The state that the window's buttons and timer show (see StateOf).
+std::optional<MainState> ObservedState(const Form1& form);
 // Card indexes of the pictures not hidden, in order.
-QList<int> VisibleCards(Form1& form);
+QList<int> VisibleCards(const Form1& form);
 // A label's text without the leading blank of the sign column.
 QString Trimmed(const QLabel& label);
+// A button to click, found as a user finds it: by its place in the window.
+QPushButton& CommandButton(Form1& form, int number);

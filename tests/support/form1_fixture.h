@@ -6,17 +6,29 @@
 
 #include <memory>
 
-// A main window wired to fakes and loaded, as the program starts it. Its cues
-// go to `sound`, which records them, or to a sound control the test passes.
+// A main window wired to fakes and loaded, as the program starts it. Any
+// service the test passes replaces the fake of its kind.
 struct Form1Fixture {
-    Form1Fixture() : Form1Fixture(sound) {}
-    explicit Form1Fixture(SoundControl& soundControl);
+    struct Replacements {
+        Clock* clock = nullptr;
+        Generator* generator = nullptr;
+        Confirmation* confirmation = nullptr;
+        CuePlayer* cues = nullptr;
+    };
 
-    Module1 module;
+    Form1Fixture() : Form1Fixture(Replacements{}) {}
+    explicit Form1Fixture(const Replacements& replacements);
+
+    // Shuffle, let one tick show the card, draw it: one trial by hand.
+    void drawByHand(CardIndex card);
+    // Ticks until the automatic run has stopped.
+    void runToTheLimit();
+
+    Tally tally;
     FakeClock clock;
     ScriptedGenerator generator;
     FakeConfirmation confirmation;
     FakeProgramEnd programEnd;
-    RecordingSoundControl sound;
+    RecordingCuePlayer cues;
     std::unique_ptr<Form1> form;
 };

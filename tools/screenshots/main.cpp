@@ -1,12 +1,14 @@
 // Renders the windows in typical states to PNG files for the README and for
 // review: screenshots <output-dir>. Run it under a real X server (Xvfb) so that
 // fonts and window decorations are those of a desktop.
-#include "platform/clock.h"
-#include "platform/confirmation.h"
+#include "engine/clock.h"
+#include "engine/tally.h"
 #include "platform/fonts.h"
 #include "platform/generator.h"
-#include "platform/program_end.h"
 #include "platform/qt_sound_control.h"
+#include "ui/graph/form2.h"
+#include "ui/help/form4.h"
+#include "ui/main/desktop_services.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -39,7 +41,7 @@ void Save(QWidget& window, const QDir& dir, const QString& name) {
 }
 
 void TickUntilCard(Form1& form, CardIndex card) {
-    while (form.DrawnCard != card) {
+    while (form.cardOnShow() != card) {
         form.Timer1_Tick();
     }
 }
@@ -50,13 +52,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplyDefaultFont();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    Module1 module;
+    Tally tally;
     SteppingClock clock;
     SplitMixGenerator generator;
-    QtConfirmation confirmation;
+    BoxConfirmation confirmation;
     NoProgramEnd programEnd;
     QtSoundControl sound;
-    Form1 form(module, {clock, generator, confirmation, programEnd, sound});
+    SoundCues cues(sound);
+    Form1 form(tally, {clock, generator, confirmation, programEnd, cues});
     form.Form_Load();
     form.show();
     Save(form, dir, QStringLiteral("main-idle"));
@@ -70,17 +73,16 @@ int main(int argc, char** argv) {
     Save(form, dir, QStringLiteral("main-stopped"));
 
     form.Command4_Click();
-    while (form.state() == Form1State::AutoRunning) {
+    while (form.state() == MainState::AutoRunning) {
         form.Timer1_Tick();
     }
     Save(form, dir, QStringLiteral("main-finished"));
 
     form.Command7_Click();
-    if (QWidget* graph = form.graphWindow()) {
+    if (Form2* graph = form.graphWindow()) {
         Save(*graph, dir, QStringLiteral("graph"));
-        graph->close();
+        graph->Command1_Click();
     }
-    form.show();
     form.Command8_Click();
     if (QWidget* help = form.helpWindow()) {
         Save(*help, dir, QStringLiteral("help"));

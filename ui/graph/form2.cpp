@@ -1,12 +1,8 @@
 #include "ui/graph/form2.h"
 
 #include "engine/tally.h"
-#include "platform/line_control.h"
-#include "platform/window.h"
 #include "ui/graph/form2_layout.h"
 
-#include <QCloseEvent>
-#include <QEvent>
 #include <algorithm>
 
 namespace {
@@ -42,39 +38,13 @@ constexpr std::int32_t LastVisibleTrial = AutoTrialLimit + 1;
 
 } // namespace
 
-Form2::Form2(const Module1& module, QWidget& mainWindow)
-    : m_module(module), m_mainWindow(mainWindow) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    layOut();
-    connect(&Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-}
-
-void Form2::layOut() {
-    setWindowTitle(QString::fromUtf8(Form2Layout::Title));
-    setFixedSize(ToPixels(Form2Layout::ClientWidth, Form2Layout::ClientHeight));
-
-    PlaceHorizontalLine(Line1, 0, Form2Layout::Line1Right, Form2Layout::Line1Y);
-
-    // Raised above the rule, which runs on under the button.
-    Command1.setGeometry(ToPixels(Form2Layout::Command1));
-    Command1.setAutoDefault(false);
-    Command1.raise();
-
-    Picture1.setGeometry(ToPixels(Form2Layout::Picture1));
-    Picture1.setBackColor(QColor::fromRgb(Form2Layout::Picture1Back));
+Form2::Form2(const Tally& tally) : SurfaceWindow(Form2Layout::Window), m_tally(tally) {
     Picture1.setUserScale(Form2Layout::GraphScale);
     Picture1.Cls();
     // The figure is pixels only; a screen reader gets its axis captions.
     Picture1.setAccessibleName(QStringLiteral("グラフ"));
     Picture1.setAccessibleDescription(QString::fromUtf8(Captions[0].text) +
                                       QString::fromUtf8(Captions[1].text));
-}
-
-bool Form2::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        Form_Activate();
-    }
-    return QWidget::event(event);
 }
 
 void Form2::Form_Activate() {
@@ -121,11 +91,11 @@ void Form2::printLabels(std::span<const GraphLabel> labels) {
 }
 
 void Form2::drawCurve() {
-    const std::int32_t trials = m_module.TrialCount;
+    const std::int32_t trials = m_tally.TrialCount();
     if (trials < 1) {
         return;
     }
-    const std::vector<float>& history = m_module.RatioHistory;
+    const std::vector<float>& history = m_tally.RatioHistory();
     Picture1.PSet(TrialToX(1), RatioToY(history.at(1)), QBLightBlue);
     const std::int32_t last = std::min(trials, LastVisibleTrial);
     for (std::int32_t n = 2; n <= last; ++n) {
@@ -134,14 +104,5 @@ void Form2::drawCurve() {
 }
 
 void Form2::Command1_Click() {
-    ShowWindow(m_mainWindow);
-    close();
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    // However the window is closed, the hidden main window comes back.
-    if (!m_mainWindow.isVisible()) {
-        ShowWindow(m_mainWindow);
-    }
-    event->accept();
+    reportThenClose();
 }

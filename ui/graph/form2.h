@@ -1,13 +1,10 @@
 #pragma once
 
-#include "platform/picture_box.h"
+#include "platform/surface_window.h"
 
-#include <QFrame>
-#include <QPushButton>
-#include <QWidget>
 #include <span>
 
-struct Module1;
+class Tally;
 
 // A fixed text of the figure, printed with its top-left corner at (x, y).
 struct GraphLabel {
@@ -17,32 +14,26 @@ struct GraphLabel {
 };
 
 // The graph window: the relative frequency over the trials made so far.
-// It deletes itself when closed; the main window is shown again first.
-class Form2 final : public QWidget {
+class Form2 final : public SurfaceWindow {
     Q_OBJECT
 public:
-    Form2(const Module1& module, QWidget& mainWindow);
+    explicit Form2(const Tally& tally);
 
     // Draws the whole figure from the current history.
     void Form_Activate();
+    // 閉じる: says so first, so that the main window is back before this one goes.
     void Command1_Click();
 
-    QPushButton Command1{QStringLiteral("閉じる"), this};
-    QFrame Line1{this};
-    PictureBox Picture1{this};
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void layOut();
+    void drawSurface() override { Form_Activate(); }
+    void closeButtonClicked() override { Command1_Click(); }
+
     void drawYTicks();
     void drawDashes();
     void drawXTicks();
     void printLabels(std::span<const GraphLabel> labels);
     void drawCurve();
 
-    const Module1& m_module;
-    QWidget& m_mainWindow;
+    const Tally& m_tally;
+    PictureBox& Picture1 = surface();
 };

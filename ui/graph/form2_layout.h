@@ -1,22 +1,24 @@
 #pragma once
 
 #include "platform/picture_box.h"
-#include "platform/twips.h"
+#include "platform/surface_window.h"
 
 #include <cstdint>
 
 // The graph window as designed, in twips from the client area's top-left corner.
 namespace Form2Layout {
 
-inline constexpr const char* Title = " グラフ";
-inline constexpr int ClientWidth = 9750;
-inline constexpr int ClientHeight = 5670;
-inline constexpr TwipsRect Command1{8760, 0, 975, 375};
-inline constexpr int Line1Y = 360;
-inline constexpr int Line1Right = 9720;
-// Outer rectangle of Picture1, its 3-D border included.
-inline constexpr TwipsRect Picture1{120, 600, 9495, 4815};
-inline constexpr QRgb Picture1Back = qRgb(255, 255, 255);
+inline constexpr SurfaceWindowLayout Window{
+    .title = " グラフ",
+    .clientWidth = 9750,
+    .clientHeight = 5670,
+    .closeButton = {8760, 0, 975, 375}, // Command1
+    .ruleLeft = 0,                      // Line1
+    .ruleRight = 9720,
+    .ruleY = 360,
+    .surface = {120, 600, 9495, 4815}, // Picture1
+    .surfaceBack = qRgb(255, 255, 255),
+};
 
 // Trials 0..1000 across, ratios 1.10..-0.10 down.
 inline constexpr UserScale GraphScale{0.0f, 0.0f, 1100.0f, 120.0f};

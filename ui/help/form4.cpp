@@ -1,12 +1,8 @@
 #include "ui/help/form4.h"
 
 #include "platform/fonts.h"
-#include "platform/line_control.h"
-#include "platform/window.h"
 #include "ui/help/form4_layout.h"
 #include "ui/help/help_text.h"
-
-#include <QEvent>
 
 namespace {
 
@@ -34,37 +30,11 @@ QString HelpPlainText() {
 
 } // namespace
 
-Form4::Form4(QWidget& mainWindow) : m_mainWindow(mainWindow) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    layOut();
-    connect(&Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-}
-
-void Form4::layOut() {
-    setWindowTitle(QString::fromUtf8(Form4Layout::Title));
-    setFixedSize(ToPixels(Form4Layout::ClientWidth, Form4Layout::ClientHeight));
-
-    PlaceHorizontalLine(Line1, Form4Layout::Line1Left, Form4Layout::Line1Right,
-                        Form4Layout::Line1Y);
-
-    // Raised above the rule, whose right end runs under the button.
-    Command1.setGeometry(ToPixels(Form4Layout::Command1));
-    Command1.setAutoDefault(false);
-    Command1.raise();
-
-    Picture1.setGeometry(ToPixels(Form4Layout::Picture1));
+Form4::Form4() : SurfaceWindow(Form4Layout::Window) {
     Picture1.setFont(JapaneseFont(Form4Layout::Picture1PointSize));
-    Picture1.setBackColor(QColor::fromRgb(Form4Layout::Picture1Back));
     // The text is printed as pixels; a screen reader gets it as text.
     Picture1.setAccessibleName(QStringLiteral("設問と操作方法"));
     Picture1.setAccessibleDescription(HelpPlainText());
-}
-
-bool Form4::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        Form_Activate();
-    }
-    return QWidget::event(event);
 }
 
 void Form4::Form_Activate() {
@@ -79,6 +49,5 @@ void Form4::Form_Activate() {
 }
 
 void Form4::Command1_Click() {
-    close();
-    ShowWindow(m_mainWindow);
+    closeThenReport();
 }

@@ -1,31 +1,21 @@
 #pragma once
 
-#include "platform/picture_box.h"
-
-#include <QFrame>
-#include <QPushButton>
-#include <QWidget>
+#include "platform/surface_window.h"
 
 // The help window: the problem statement and the operating instructions.
-// It deletes itself when closed.
-class Form4 final : public QWidget {
+class Form4 final : public SurfaceWindow {
     Q_OBJECT
 public:
-    explicit Form4(QWidget& mainWindow);
+    Form4();
 
     // Clears the surface and prints the help text.
     void Form_Activate();
+    // 閉じる: the window goes first, then says so.
     void Command1_Click();
 
-    QPushButton Command1{QStringLiteral("閉じる"), this};
-    QFrame Line1{this};
-    PictureBox Picture1{this};
-
-protected:
-    bool event(QEvent* event) override;
-
 private:
-    void layOut();
+    void drawSurface() override { Form_Activate(); }
+    void closeButtonClicked() override { Command1_Click(); }
 
-    QWidget& m_mainWindow;
+    PictureBox& Picture1 = surface();
 };

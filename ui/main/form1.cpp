@@ -1,45 +1,20 @@
 #include "ui/main/form1.h"
 
 #include "engine/deck.h"
-#include "platform/confirmation.h"
+#include "engine/tally.h"
 #include "platform/fonts.h"
 #include "platform/line_control.h"
-#include "platform/program_end.h"
+#include "platform/surface_window.h"
 #include "platform/window.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
 #include "ui/main/accessible_text.h"
 #include "ui/main/card_pictures.h"
 #include "ui/main/form1_layout.h"
-#include "ui/main/sound_cues.h"
 
 #include <QCloseEvent>
 
 namespace {
-
-const QString DialogTitle = QStringLiteral("トランプ");
-const QString ExitQuestion = QStringLiteral("終了していいですか？");
-const QString HistoryFullMessage =
-    QStringLiteral("これ以上の実験は記録できません。\n"
-                   "［初期化］ボタンをクリックすると、実験を最初からやり直せます。");
-
-// Which buttons are enabled, whether the timer runs and the run mode, per state.
-struct StateRow {
-    std::array<bool, 8> commands;
-    bool timer;
-    std::int16_t runMode;
-};
-
-constexpr bool E = true;
-constexpr bool D = false;
-
-constexpr StateRow StateTable[] = {
-    /* Idle        */ {{D, E, E, E, D, D, D, E}, false, ManualRunMode},
-    /* Shuffling   */ {{E, D, D, D, D, D, D, D}, true, ManualRunMode},
-    /* Stopped     */ {{D, E, E, E, D, E, E, E}, false, ManualRunMode},
-    /* AutoRunning */ {{D, D, D, D, E, D, D, D}, true, AutoRunMode},
-    /* Finished    */ {{D, D, E, D, D, E, E, E}, false, ManualRunMode},
-};
 
 QString LabelCaption(int number) {
     return QString::fromUtf8(Form1Layout::Labels[static_cast<std::size_t>(number - 1)].caption);
@@ -109,14 +84,32 @@ void StyleLabel(QLabel& label, const Form1Layout::Label& designed) {
     }
 }
 
+// The label that shows each number box.
+int LabelNumber(NumberBox box) {
+    switch (box) {
+    case NumberBox::Trials:
+        return 3;
+    case NumberBox::Hits:
+        return 4;
+    case NumberBox::Frequency:
+        return 6;
+    case NumberBox::Theory:
+        return 7;
+    }
+    return 0;
+}
+
 } // namespace
 
-Form1::Form1(Module1& module, const Form1Services& services)
-    : m_module(module),
-      m_services(services), m_commands{&Command1, &Command2, &Command3, &Command4,
-                                       &Command5, &Command6, &Command7, &Command8},
+Form1::Form1(Tally& tally, const Form1Services& services)
+    : m_commands{&Command1, &Command2, &Command3, &Command4,
+                 &Command5, &Command6, &Command7, &Command8},
       m_labels{&Label1, &Label2, &Label3,  &Label4,  &Label5,  &Label6, &Label7,
-               &Label8, &Label9, &Label10, &Label11, &Label12, &Label13} {
+               &Label8, &Label9, &Label10, &Label11, &Label12, &Label13},
+      m_tally(tally),
+      m_controller(tally, {services.clock, services.generator, static_cast<Timer&>(*this),
+                           services.cues, services.confirmation, services.programEnd,
+                           static_cast<MainView&>(*this), static_cast<Windows&>(*this)}) {
     layOut();
 
     connect(&Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -130,21 +123,19 @@ Form1::Form1(Module1& module, const Form1Services& services)
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Tick);
 }
 
-Form1::~Form1() {
-    // The secondary windows refer to this one; they must not outlive it.
-    delete m_form2.data();
-    delete m_form4.data();
-}
+Form1::~Form1() = default;
 
 void Form1::layOut() {
     setWindowTitle(QString::fromUtf8(Form1Layout::Title));
     setFixedSize(ToPixels(Form1Layout::ClientWidth, Form1Layout::ClientHeight));
 
     Line1.setParent(this);
+    Line1.setObjectName(QStringLiteral("Line1"));
     PlaceHorizontalLine(Line1, Form1Layout::ClientWidth, 0, Form1Layout::Line1Y);
 
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i]->setParent(this);
+        m_labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         StyleLabel(*m_labels[i], Form1Layout::Labels[i]);
         const QString rowName = NumberRowName(static_cast<int>(i + 1));
         if (!rowName.isEmpty()) {
@@ -163,6 +154,7 @@ void Form1::layOut() {
         const Form1Layout::Button& designed = Form1Layout::Buttons[i];
         QPushButton& button = *m_commands[i];
         button.setParent(this);
+        button.setObjectName(QStringLiteral("Command%1").arg(i + 1));
         button.setText(QString::fromUtf8(designed.caption));
         button.setGeometry(ToPixels(designed.rect));
         button.setAutoDefault(false);
@@ -174,125 +166,119 @@ void Form1::layOut() {
         setTabOrder(m_commands[i - 1], m_commands[i]);
     }
 
+    Timer1.setParent(this);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(Form1Layout::TimerIntervalMs);
 }
 
 void Form1::Form_Load() {
-    DrawnCard = AceOfSpades;
-    showCard(AceOfSpades);
-    showTexts(ResetTally(m_module, HitCount));
-    ShowNumber(Label7, NumberRowName(7), QString::fromStdString(TheoreticalRatioText()));
-    ShowNumber(Label6, NumberRowName(6), {});
-    enterState(Form1State::Idle);
-}
-
-void Form1::Timer1_Tick() {
-    DrawnCard = DrawCard(m_services.clock, m_services.generator);
-    showCard(DrawnCard);
-    if (RunMode != AutoRunMode) {
-        return;
-    }
-    const TrialOutcome outcome = RecordAutoTrial(m_module, {HitCount, CardRank}, DrawnCard);
-    if (outcome.result == TrialResult::AutoLimitReached) {
-        enterState(Form1State::Finished);
-    }
-    showTexts(outcome.texts);
+    m_controller.load();
 }
 
 void Form1::Command1_Click() {
-    enterState(Form1State::Stopped);
-    const TrialOutcome outcome = RecordManualTrial(m_module, {HitCount, CardRank}, DrawnCard);
-    showTexts(outcome.texts);
-    if (outcome.result == TrialResult::HistoryFull) {
-        m_services.confirmation.inform(HistoryFullMessage, DialogTitle);
-    }
+    m_controller.takeCard();
 }
 
 void Form1::Command2_Click() {
-    enterState(Form1State::Shuffling);
+    m_controller.shuffle();
 }
 
 void Form1::Command3_Click() {
-    PlayCue(m_services.MMControl1, ExitCue);
-    const int ExitAnswer = m_services.confirmation.ask(ExitQuestion, DialogTitle);
-    if (ExitAnswer == AnswerYes) {
-        m_services.programEnd.end();
-    }
+    m_controller.quit();
 }
 
 void Form1::Command4_Click() {
-    enterState(Form1State::AutoRunning);
+    m_controller.startAuto();
 }
 
 void Form1::Command5_Click() {
-    enterState(Form1State::Stopped);
+    m_controller.stopAuto();
 }
 
 void Form1::Command6_Click() {
-    PlayCue(m_services.MMControl1, InitCue);
-    DrawnCard = AceOfSpades;
-    showCard(AceOfSpades);
-    showTexts(ResetTally(m_module, HitCount));
-    ShowNumber(Label6, NumberRowName(6), {});
-    enterState(Form1State::Idle);
+    m_controller.initialise();
 }
 
 void Form1::Command7_Click() {
-    hide();
-    if (m_form2 == nullptr) {
-        m_form2 = new Form2(m_module, *this);
-    }
-    ShowWindow(*m_form2);
+    m_controller.openGraph();
 }
 
 void Form1::Command8_Click() {
-    PlayCue(m_services.MMControl1, InitCue);
-    if (m_form4 == nullptr) {
-        m_form4 = new Form4(*this);
-    }
-    ShowWindow(*m_form4);
+    m_controller.openHelp();
+}
+
+void Form1::Timer1_Tick() {
+    m_controller.tick();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Closing the main window through its frame ends the program, without a
-    // question, whichever other windows are open.
     event->accept();
-    m_services.programEnd.end();
-}
-
-void Form1::enterState(Form1State state) {
-    const StateRow& row = StateTable[static_cast<std::size_t>(state)];
-    m_state = state;
-    RunMode = row.runMode;
-    for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        m_commands[i]->setEnabled(row.commands[i]);
-    }
-    if (row.timer) {
-        Timer1.start();
-    } else {
-        Timer1.stop();
-    }
+    m_controller.mainClosed();
 }
 
 void Form1::showCard(CardIndex card) {
     // Show the new picture before hiding the rest, so the box is never empty.
-    toranpu(card).setVisible(true);
+    m_toranpu.at(static_cast<std::size_t>(card - 1))->setVisible(true);
     for (CardIndex other = 1; other <= CardsInDeck; ++other) {
         if (other != card) {
-            toranpu(other).setVisible(false);
+            m_toranpu[static_cast<std::size_t>(other - 1)]->setVisible(false);
         }
     }
 }
 
-void Form1::showTexts(const TallyTexts& texts) {
-    if (texts.Label3) {
-        ShowNumber(Label3, NumberRowName(3), QString::fromStdString(*texts.Label3));
+void Form1::showNumber(NumberBox box, const std::string& text) {
+    const int number = LabelNumber(box);
+    ShowNumber(*m_labels.at(static_cast<std::size_t>(number - 1)), NumberRowName(number),
+               QString::fromStdString(text));
+}
+
+void Form1::enableButtons(const ButtonStates& enabled) {
+    for (std::size_t i = 0; i < m_commands.size(); ++i) {
+        m_commands[i]->setEnabled(enabled[i]);
     }
-    if (texts.Label4) {
-        ShowNumber(Label4, NumberRowName(4), QString::fromStdString(*texts.Label4));
+}
+
+void Form1::start() {
+    Timer1.start();
+}
+
+void Form1::stop() {
+    Timer1.stop();
+}
+
+void Form1::hideMain() {
+    hide();
+}
+
+void Form1::showMain() {
+    ShowWindow(*this);
+}
+
+void Form1::openGraph() {
+    if (m_form2 == nullptr) {
+        m_form2 = std::make_unique<Form2>(m_tally);
+        connect(m_form2.get(), &SurfaceWindow::closed, this, &Form1::graphClosed);
     }
-    if (texts.Label6) {
-        ShowNumber(Label6, NumberRowName(6), QString::fromStdString(*texts.Label6));
+    ShowWindow(*m_form2);
+}
+
+void Form1::openHelp() {
+    if (m_form4 == nullptr) {
+        m_form4 = std::make_unique<Form4>();
+        connect(m_form4.get(), &SurfaceWindow::closed, this, &Form1::helpClosed);
     }
+    ShowWindow(*m_form4);
+}
+
+// A closed window is destroyed once its own handler has returned, and a new
+// one is made at the next opening.
+void Form1::graphClosed(ClosedBy) {
+    m_form2.release()->deleteLater();
+    m_controller.graphClosed();
+}
+
+void Form1::helpClosed(ClosedBy how) {
+    m_form4.release()->deleteLater();
+    m_controller.helpClosed(how == ClosedBy::CloseButton ? Closing::CloseButton : Closing::Frame);
 }

@@ -1,46 +1,41 @@
 #pragma once
 
+#include "controller/main_controller.h"
+#include "controller/services.h"
 #include "engine/deck.h"
-#include "engine/tally.h"
-#include "ui/graph/form2.h"
-#include "ui/help/form4.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <cstdint>
+#include <memory>
 
 class Clock;
-class Confirmation;
+class Form2;
+class Form4;
 class Generator;
-class ProgramEnd;
-class SoundControl;
+class Tally;
+enum class ClosedBy;
 
-// The services from outside that the main window calls; main() passes the
-// real ones, tests pass fakes.
+// The services from outside that the main window's rules call; main() passes
+// the real ones, tests pass fakes.
 struct Form1Services {
     Clock& clock;
     Generator& generator;
     Confirmation& confirmation;
     ProgramEnd& programEnd;
-    SoundControl& MMControl1;
+    CuePlayer& cues;
 };
 
-// The five configurations the buttons, the timer and RunMode can be in.
-enum class Form1State { Idle, Shuffling, Stopped, AutoRunning, Finished };
-
-inline constexpr std::int16_t AutoRunMode = 1;
-inline constexpr std::int16_t ManualRunMode = -1;
-
-// The main window: the card on show, the counters and the eight buttons.
-class Form1 final : public QWidget {
+// The main window: the card on show, the counters and the eight buttons. A
+// thin view over its rules: it forwards every click and tick to the controller
+// and shows in its controls what the controller reports.
+class Form1 final : public QWidget, private MainView, private Timer, private Windows {
     Q_OBJECT
 public:
-    Form1(Module1& module, const Form1Services& services);
+    Form1(Tally& tally, const Form1Services& services);
     ~Form1() override;
 
     // Start-up: ace of spades on view, counters at 0, buttons ready.
@@ -56,41 +51,52 @@ public:
     void Command8_Click(); // HELP
     void Timer1_Tick();
 
-    Form1State state() const { return m_state; }
-    QLabel& toranpu(CardIndex card) { return *m_toranpu.at(static_cast<std::size_t>(card - 1)); }
-    QPushButton& command(int number) {
+    // What the window shows, for tests and tools to read.
+    MainState state() const { return m_controller.state(); }
+    CardIndex cardOnShow() const { return m_controller.DrawnCard(); }
+    const QPushButton& command(int number) const {
         return *m_commands.at(static_cast<std::size_t>(number - 1));
     }
-    QLabel& label(int number) { return *m_labels.at(static_cast<std::size_t>(number - 1)); }
-    Form2* graphWindow() const { return m_form2.data(); }
-    Form4* helpWindow() const { return m_form4.data(); }
+    const QLabel& label(int number) const {
+        return *m_labels.at(static_cast<std::size_t>(number - 1));
+    }
+    const QLabel& toranpu(CardIndex card) const {
+        return *m_toranpu.at(static_cast<std::size_t>(card - 1));
+    }
+    bool timerActive() const { return Timer1.isActive(); }
+    Form2* graphWindow() const { return m_form2.get(); }
+    Form4* helpWindow() const { return m_form4.get(); }
 
-    std::int16_t RunMode = ManualRunMode;
-    CardIndex DrawnCard = AceOfSpades; // always the card on show
-    Rank CardRank = 0;
-    std::int32_t HitCount = 0;
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showCard(CardIndex card) override;
+    void showNumber(NumberBox box, const std::string& text) override;
+    void enableButtons(const ButtonStates& enabled) override;
+    void start() override;
+    void stop() override;
+    void hideMain() override;
+    void showMain() override;
+    void openGraph() override;
+    void openHelp() override;
+
+    void layOut();
+    void graphClosed(ClosedBy how);
+    void helpClosed(ClosedBy how);
 
     QPushButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8;
     QLabel Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
         Label12, Label13;
     QFrame Line1;
     QTimer Timer1;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void layOut();
-    void enterState(Form1State state);
-    void showCard(CardIndex card);
-    void showTexts(const TallyTexts& texts);
-
-    Module1& m_module;
-    Form1Services m_services;
-    Form1State m_state = Form1State::Idle;
-    std::array<QPushButton*, 8> m_commands;
+    std::array<QPushButton*, ButtonCount> m_commands;
     std::array<QLabel*, 13> m_labels;
     std::array<QLabel*, CardsInDeck> m_toranpu{};
-    QPointer<Form2> m_form2;
-    QPointer<Form4> m_form4;
+
+    Tally& m_tally;
+    MainController m_controller;
+    // Each secondary window exists while it is open; this window owns it.
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<Form4> m_form4;
 };

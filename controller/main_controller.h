@@ -1,0 +1,74 @@
+#pragma once
+
+#include "controller/services.h"
+#include "engine/deck.h"
+#include "engine/tally.h"
+
+#include <cstdint>
+
+class Clock;
+class Generator;
+
+// The five configurations that the buttons, the timer and the run mode can be in.
+enum class MainState { Idle, Shuffling, Stopped, AutoRunning, Finished };
+
+inline constexpr std::int16_t AutoRunMode = 1;
+inline constexpr std::int16_t ManualRunMode = -1;
+
+// The cue files, named without a directory.
+inline constexpr const char* InitCue = "pinpon.wav";
+inline constexpr const char* ExitCue = "endpinpon.wav";
+
+struct MainServices {
+    Clock& clock;
+    Generator& generator;
+    Timer& timer;
+    CuePlayer& cues;
+    Confirmation& confirmation;
+    ProgramEnd& programEnd;
+    MainView& view;
+    Windows& windows;
+};
+
+// The main window's rules: what each of the eight buttons and each tick does,
+// the states they move through and the order of every step. A front-end
+// forwards its events here; the results reach it through MainView and Windows.
+class MainController {
+public:
+    MainController(Tally& tally, const MainServices& services);
+
+    // Start-up: ace of spades on view, counters at 0, buttons ready.
+    void load();
+
+    void takeCard();   // トランプを引く: count the card on show
+    void shuffle();    // トランプをきる
+    void quit();       // 終了: cue, question, end on yes
+    void startAuto();  // 自動 Start
+    void stopAuto();   // 自動 Stop
+    void initialise(); // 初期化
+    void openGraph();  // グラフ表示
+    void openHelp();   // HELP
+    void tick();       // the timer
+    void graphClosed();
+    void helpClosed(Closing how);
+    // The main window closed through its frame: the program ends, unasked.
+    void mainClosed();
+
+    MainState state() const { return m_state; }
+    // 1 while an automatic run is active, -1 otherwise.
+    std::int16_t RunMode() const;
+    // The card on show, which a draw counts.
+    CardIndex DrawnCard() const { return m_drawnCard; }
+    bool graphOnView() const { return m_graphOnView; }
+
+private:
+    void enterState(MainState state);
+    void showCard(CardIndex card);
+    void showTexts(const TallyTexts& texts);
+
+    Tally& m_tally;
+    MainServices m_services;
+    MainState m_state = MainState::Idle;
+    CardIndex m_drawnCard = AceOfSpades;
+    bool m_graphOnView = false;
+};

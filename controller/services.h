@@ -1,0 +1,78 @@
+#pragma once
+
+#include "engine/deck.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+// What the main window's rules need from outside, declared here in plain C++
+// so that any front-end (a desktop window, a web page, a test) can supply it.
+
+// The eight buttons, in the keyboard's tab order.
+enum class Button { Take, Shuffle, Exit, AutoStart, AutoStop, Initialise, Graph, Help };
+inline constexpr std::size_t ButtonCount = 8;
+// Whether each button is enabled, indexed by Button.
+using ButtonStates = std::array<bool, ButtonCount>;
+
+// The number boxes whose text changes at run time.
+enum class NumberBox { Trials, Hits, Frequency, Theory };
+
+// What the window shows: the card picture, the numbers and the buttons.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    virtual void showCard(CardIndex card) = 0;
+    virtual void showNumber(NumberBox box, const std::string& text) = 0;
+    virtual void enableButtons(const ButtonStates& enabled) = 0;
+};
+
+// The timer whose ticks shuffle and run the automatic draw.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void start() = 0;
+    virtual void stop() = 0;
+};
+
+// Plays a sound cue file, named without a directory, from the working folder.
+class CuePlayer {
+public:
+    virtual ~CuePlayer() = default;
+    virtual void PlayCue(const std::string& fileName) = 0;
+};
+
+// Answer codes of the confirmation box.
+inline constexpr int AnswerYes = 6;
+inline constexpr int AnswerNo = 7;
+
+// The modal message boxes the rules ask and inform through.
+class Confirmation {
+public:
+    virtual ~Confirmation() = default;
+    // Buttons はい and いいえ, no icon, はい as default; returns AnswerYes or AnswerNo.
+    virtual int ask(const std::string& text, const std::string& title) = 0;
+    // One OK button; returns when the user has read it.
+    virtual void inform(const std::string& text, const std::string& title) = 0;
+};
+
+// Ends the program at once, saving nothing.
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void end() = 0;
+};
+
+// The program's windows as the main window's rules move them.
+class Windows {
+public:
+    virtual ~Windows() = default;
+    virtual void hideMain() = 0;
+    // Makes the main window visible, brings it to the front and activates it.
+    virtual void showMain() = 0;
+    virtual void openGraph() = 0;
+    virtual void openHelp() = 0;
+};
+
+// How a secondary window was closed.
+enum class Closing { CloseButton, Frame };

@@ -1,0 +1,49 @@
+#include "platform/surface_window.h"
+
+#include "platform/line_control.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+
+SurfaceWindow::SurfaceWindow(const SurfaceWindowLayout& layout) {
+    setWindowTitle(QString::fromUtf8(layout.title));
+    setFixedSize(ToPixels(layout.clientWidth, layout.clientHeight));
+
+    PlaceHorizontalLine(m_rule, layout.ruleLeft, layout.ruleRight, layout.ruleY);
+
+    // Raised above the rule, which runs on under the button.
+    m_closeButton.setGeometry(ToPixels(layout.closeButton));
+    m_closeButton.setAutoDefault(false);
+    m_closeButton.raise();
+
+    m_surface.setGeometry(ToPixels(layout.surface));
+    m_surface.setBackColor(QColor::fromRgb(layout.surfaceBack));
+
+    connect(&m_closeButton, &QPushButton::clicked, this, [this] { closeButtonClicked(); });
+}
+
+void SurfaceWindow::reportThenClose() {
+    m_closingByButton = true;
+    emit closed(ClosedBy::CloseButton);
+    close();
+}
+
+void SurfaceWindow::closeThenReport() {
+    m_closingByButton = true;
+    close();
+    emit closed(ClosedBy::CloseButton);
+}
+
+bool SurfaceWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        drawSurface();
+    }
+    return QWidget::event(event);
+}
+
+void SurfaceWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closingByButton) {
+        emit closed(ClosedBy::Frame);
+    }
+    event->accept();
+}

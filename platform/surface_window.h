@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+
+#include <QFrame>
+#include <QPushButton>
+#include <QRgb>
+#include <QWidget>
+
+// How a surface window was closed.
+enum class ClosedBy { CloseButton, Frame };
+
+// A surface window as designed, in twips from the client area's top-left corner.
+struct SurfaceWindowLayout {
+    const char* title;
+    int clientWidth;
+    int clientHeight;
+    TwipsRect closeButton;
+    int ruleLeft;
+    int ruleRight;
+    int ruleY;
+    // The surface's outer rectangle, its 3-D border included.
+    TwipsRect surface;
+    QRgb surfaceBack;
+};
+
+// A window of fixed size with a 閉じる button at the top right over a
+// horizontal rule and a retained drawing surface below. It draws its surface
+// anew every time it becomes the active window, and says through closed() how
+// it was closed. It knows no other window: its owner decides what follows.
+class SurfaceWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SurfaceWindow(const SurfaceWindowLayout& layout);
+
+    PictureBox& surface() { return m_surface; }
+    const QPushButton& closeButton() const { return m_closeButton; }
+
+signals:
+    void closed(ClosedBy how);
+
+protected:
+    virtual void drawSurface() = 0;
+    virtual void closeButtonClicked() = 0;
+
+    // The two orders in which the close button can close the window and say so.
+    void reportThenClose();
+    void closeThenReport();
+
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton m_closeButton{QStringLiteral("閉じる"), this};
+    QFrame m_rule{this};
+    PictureBox m_surface{this};
+    bool m_closingByButton = false;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "controller/main_controller.h"
+#include "controller/services.h"
+#include "engine/tally.h"
+#include "tests/support/fakes.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+// Stands in for the main window's controls and windows: keeps what is on show.
+class FakeMainWindow final : public MainView, public Timer, public Windows {
+public:
+    void showCard(CardIndex shown) override { card = shown; }
+    void showNumber(NumberBox box, const std::string& value) override;
+    void enableButtons(const ButtonStates& buttons) override { enabled = buttons; }
+    void start() override { timerRunning = true; }
+    void stop() override { timerRunning = false; }
+    void hideMain() override { mainVisible = false; }
+    void showMain() override {
+        mainVisible = true;
+        ++mainShown;
+    }
+    void openGraph() override { graphOpen = true; }
+    void openHelp() override { ++helpShown; }
+
+    QString text(NumberBox box) const { return texts.at(static_cast<std::size_t>(box)); }
+    bool isEnabled(Button button) const { return enabled.at(static_cast<std::size_t>(button)); }
+
+    CardIndex card = 0;
+    std::array<QString, 4> texts;
+    // Every number written, as "box index=text", in order.
+    QStringList numberWrites;
+    ButtonStates enabled{};
+    bool timerRunning = false;
+    bool mainVisible = true;
+    int mainShown = 0;
+    bool graphOpen = false;
+    int helpShown = 0;
+};
+
+// The main window's rules over fakes, loaded as the program starts them.
+struct ControllerFixture {
+    ControllerFixture() { controller.load(); }
+
+    // Shuffle, let one tick show the card, draw it: one trial by hand.
+    void drawByHand(CardIndex card);
+    // Ticks until the automatic run has stopped; returns the number of ticks.
+    int runToTheLimit();
+
+    Tally tally;
+    FakeClock clock;
+    ScriptedGenerator generator;
+    FakeConfirmation confirmation;
+    FakeProgramEnd programEnd;
+    RecordingCuePlayer cues;
+    FakeMainWindow window;
+    MainController controller{
+        tally, {clock, generator, window, cues, confirmation, programEnd, window, window}};
+};
+
+// The state that a configuration of buttons and timer belongs to, from a table
+// written independently of the controller's own, so that the two can disagree.
+std::optional<MainState> StateOf(const ButtonStates& enabled, bool timerRunning);
+std::optional<MainState> ObservedState(const FakeMainWindow& window);
