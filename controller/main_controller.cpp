@@ -12,10 +12,13 @@ const std::string HistoryFullMessage =
     "これ以上の実験は記録できません。\n"
     "［初期化］ボタンをクリックすると、実験を最初からやり直せます。";
 
-// Which buttons are enabled and whether the timer runs, per state.
+// Which buttons are enabled, whether the timer runs and which button a user
+// most likely wants next, per state. The focus never goes to 終了 by itself,
+// so that a run ending under the user's fingers cannot end the program.
 struct StateRow {
     ButtonStates buttons;
     bool timer;
+    Button next;
 };
 
 constexpr bool E = true;
@@ -23,12 +26,26 @@ constexpr bool D = false;
 
 // Columns in Button order: Take, Shuffle, Exit, AutoStart, AutoStop, Initialise, Graph, Help.
 constexpr std::array<StateRow, 5> StateTable = {{
-    /* Idle        */ {{D, E, E, E, D, D, D, E}, false},
-    /* Shuffling   */ {{E, D, D, D, D, D, D, D}, true},
-    /* Stopped     */ {{D, E, E, E, D, E, E, E}, false},
-    /* AutoRunning */ {{D, D, D, D, E, D, D, D}, true},
-    /* Finished    */ {{D, D, E, D, D, E, E, E}, false},
+    /* Idle        */ {{D, E, E, E, D, D, D, E}, false, Button::Shuffle},
+    /* Shuffling   */ {{E, D, D, D, D, D, D, D}, true, Button::Take},
+    /* Stopped     */ {{D, E, E, E, D, E, E, E}, false, Button::Shuffle},
+    /* AutoRunning */ {{D, D, D, D, E, D, D, D}, true, Button::AutoStop},
+    /* Finished    */ {{D, D, E, D, D, E, E, E}, false, Button::Graph},
 }};
+
+const std::array<std::string, 4> ResultsHeader = {"引いた全カード枚数",
+                                                  "引いた３の倍数のカード枚数",
+                                                  "３の倍数のカードを引いた割合", "理論上の確率"};
+
+// The digits of a number as shown, without the blank of a sign column.
+std::string Digits(const std::string& shown) {
+    const auto first = shown.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : shown.substr(first);
+}
+
+std::string TabSeparated(const std::array<std::string, 4>& fields) {
+    return fields[0] + '\t' + fields[1] + '\t' + fields[2] + '\t' + fields[3];
+}
 
 } // namespace
 
@@ -42,8 +59,8 @@ std::int16_t MainController::RunMode() const {
 void MainController::load() {
     showCard(AceOfSpades);
     showTexts(m_tally.ResetTally());
-    m_services.view.showNumber(NumberBox::Theory, TheoreticalRatioText());
-    m_services.view.showNumber(NumberBox::Frequency, {});
+    showNumber(NumberBox::Theory, TheoreticalRatioText());
+    showNumber(NumberBox::Frequency, {});
     enterState(MainState::Idle);
 }
 
@@ -92,7 +109,7 @@ void MainController::initialise() {
     m_services.cues.PlayCue(InitCue);
     showCard(AceOfSpades);
     showTexts(m_tally.ResetTally());
-    m_services.view.showNumber(NumberBox::Frequency, {});
+    showNumber(NumberBox::Frequency, {});
     enterState(MainState::Idle);
 }
 
@@ -110,6 +127,7 @@ void MainController::openHelp() {
 void MainController::graphClosed() {
     m_graphOnView = false;
     m_services.windows.showMain();
+    returnFocus(Button::Graph);
 }
 
 void MainController::helpClosed(Closing how) {
@@ -119,10 +137,19 @@ void MainController::helpClosed(Closing how) {
     if (how == Closing::CloseButton && !m_graphOnView) {
         m_services.windows.showMain();
     }
+    returnFocus(Button::Help);
 }
 
 void MainController::mainClosed() {
     m_services.programEnd.end();
+}
+
+std::string MainController::resultsText(bool withHeader) const {
+    const auto shown = [this](NumberBox box) { return m_shown[static_cast<std::size_t>(box)]; };
+    const std::string line =
+        TabSeparated({Digits(shown(NumberBox::Trials)), Digits(shown(NumberBox::Hits)),
+                      shown(NumberBox::Frequency), shown(NumberBox::Theory)});
+    return withHeader ? TabSeparated(ResultsHeader) + '\n' + line : line;
 }
 
 void MainController::enterState(MainState state) {
@@ -134,6 +161,12 @@ void MainController::enterState(MainState state) {
     } else {
         m_services.timer.stop();
     }
+    m_services.view.focusButton(row.next);
+}
+
+void MainController::returnFocus(Button opener) {
+    const StateRow& row = StateTable[static_cast<std::size_t>(m_state)];
+    m_services.view.focusButton(row.buttons[static_cast<std::size_t>(opener)] ? opener : row.next);
 }
 
 void MainController::showCard(CardIndex card) {
@@ -141,14 +174,19 @@ void MainController::showCard(CardIndex card) {
     m_services.view.showCard(card);
 }
 
+void MainController::showNumber(NumberBox box, const std::string& text) {
+    m_shown[static_cast<std::size_t>(box)] = text;
+    m_services.view.showNumber(box, text);
+}
+
 void MainController::showTexts(const TallyTexts& texts) {
     if (texts.trials) {
-        m_services.view.showNumber(NumberBox::Trials, *texts.trials);
+        showNumber(NumberBox::Trials, *texts.trials);
     }
     if (texts.hits) {
-        m_services.view.showNumber(NumberBox::Hits, *texts.hits);
+        showNumber(NumberBox::Hits, *texts.hits);
     }
     if (texts.frequency) {
-        m_services.view.showNumber(NumberBox::Frequency, *texts.frequency);
+        showNumber(NumberBox::Frequency, *texts.frequency);
     }
 }

@@ -4,7 +4,9 @@
 #include "engine/deck.h"
 #include "engine/tally.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 class Clock;
 class Generator;
@@ -54,6 +56,11 @@ public:
     // The main window closed through its frame: the program ends, unasked.
     void mainClosed();
 
+    // The numbers on show as one tab-separated line: trials, hits, the
+    // frequency as shown (empty before the first trial) and the theoretical
+    // probability; with the header, the names of the four columns above it.
+    std::string resultsText(bool withHeader) const;
+
     MainState state() const { return m_state; }
     // 1 while an automatic run is active, -1 otherwise.
     std::int16_t RunMode() const;
@@ -64,11 +71,16 @@ public:
 private:
     void enterState(MainState state);
     void showCard(CardIndex card);
+    void showNumber(NumberBox box, const std::string& text);
     void showTexts(const TallyTexts& texts);
+    // Focus back on the button that opened a window, or where the state puts it.
+    void returnFocus(Button opener);
 
     Tally& m_tally;
     MainServices m_services;
     MainState m_state = MainState::Idle;
     CardIndex m_drawnCard = AceOfSpades;
     bool m_graphOnView = false;
+    // The text each number box shows, indexed by NumberBox.
+    std::array<std::string, 4> m_shown;
 };

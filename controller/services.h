@@ -25,6 +25,8 @@ public:
     virtual void showCard(CardIndex card) = 0;
     virtual void showNumber(NumberBox box, const std::string& text) = 0;
     virtual void enableButtons(const ButtonStates& enabled) = 0;
+    // Gives the keyboard focus to an enabled button.
+    virtual void focusButton(Button button) = 0;
 };
 
 // The timer whose ticks shuffle and run the automatic draw.

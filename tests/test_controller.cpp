@@ -22,6 +22,7 @@ QString Trimmed(const QString& text) {
 } // namespace
 
 Q_DECLARE_METATYPE(MainState)
+Q_DECLARE_METATYPE(Button)
 
 class ControllerTest : public QObject {
     Q_OBJECT
@@ -45,6 +46,9 @@ private slots:
     void graphHidesTheMainWindowUntilItCloses();
     void helpClosingShowsTheMainWindowUnlessTheGraphIsOnView_data();
     void helpClosingShowsTheMainWindowUnlessTheGraphIsOnView();
+    void focusGoesToTheNextNaturalButton_data();
+    void focusGoesToTheNextNaturalButton();
+    void resultsTextIsWhatTheBoxesShow();
     void randomEventsKeepTheWindowConsistent_data();
     void randomEventsKeepTheWindowConsistent();
 };
@@ -389,6 +393,64 @@ void ControllerTest::helpClosingShowsTheMainWindowUnlessTheGraphIsOnView() {
     QCOMPARE(f.controller.state(), MainState::Stopped);
 }
 
+void ControllerTest::focusGoesToTheNextNaturalButton_data() {
+    QTest::addColumn<QList<Action>>("actions");
+    QTest::addColumn<Button>("focused");
+    using C = MainController;
+    auto row = [](const char* name, const QList<Action>& actions, Button button) {
+        QTest::newRow(name) << actions << button;
+    };
+    row("start-up: shuffle", {}, Button::Shuffle);
+    row("shuffling: take", {&C::shuffle}, Button::Take);
+    row("after a draw: shuffle again", {&C::shuffle, &C::takeCard}, Button::Shuffle);
+    row("automatic run: stop", {&C::startAuto}, Button::AutoStop);
+    row("after 自動 Stop: shuffle", {&C::startAuto, &C::stopAuto}, Button::Shuffle);
+    row("after 初期化: shuffle", {&C::shuffle, &C::takeCard, &C::initialise}, Button::Shuffle);
+    row("graph closed: back on グラフ表示",
+        {&C::shuffle, &C::takeCard, &C::openGraph, &C::graphClosed}, Button::Graph);
+    row("help closed: back on HELP", {&C::openHelp, &C::quit}, Button::Help);
+    row("help closed while shuffling: take", {&C::openHelp, &C::shuffle}, Button::Take);
+}
+
+void ControllerTest::focusGoesToTheNextNaturalButton() {
+    QFETCH(QList<Action>, actions);
+    QFETCH(Button, focused);
+    ControllerFixture f;
+    for (Action action : actions) {
+        (f.controller.*action)();
+    }
+    if (f.window.helpShown > 0) {
+        f.controller.helpClosed(Closing::CloseButton);
+    }
+    QCOMPARE(f.window.focused, std::optional(focused));
+    QVERIFY(f.window.isEnabled(focused));
+}
+
+void ControllerTest::resultsTextIsWhatTheBoxesShow() {
+    ControllerFixture f;
+    QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923"));
+    QCOMPARE(f.controller.resultsText(true),
+             std::string("引いた全カード枚数\t引いた３の倍数のカード枚数\t"
+                         "３の倍数のカードを引いた割合\t理論上の確率\n0\t0\t\t0.3076923"));
+
+    f.drawByHand(3); // shown with the blank of a sign column
+    QCOMPARE(f.window.text(NumberBox::Trials), QStringLiteral(" 1"));
+    QCOMPARE(f.controller.resultsText(false), std::string("1\t1\t1.0000000\t0.3076923"));
+
+    f.generator.queueCards({1, 2, 3});
+    f.controller.startAuto();
+    f.runToTheLimit();
+    const QString expected =
+        QStringLiteral("1000\t%1\t%2\t0.3076923")
+            .arg(Trimmed(f.window.text(NumberBox::Hits)), f.window.text(NumberBox::Frequency));
+    QCOMPARE(QString::fromStdString(f.controller.resultsText(false)), expected);
+    QVERIFY(QString::fromStdString(f.controller.resultsText(true))
+                .endsWith(QLatin1Char('\n') + expected));
+
+    f.controller.initialise();
+    QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923"));
+}
+
 void ControllerTest::randomEventsKeepTheWindowConsistent_data() {
     QTest::addColumn<unsigned>("seed");
     QTest::addColumn<int>("warmUpTrials");
@@ -472,6 +534,9 @@ void ControllerTest::randomEventsKeepTheWindowConsistent() {
             QCOMPARE(f.window.text(NumberBox::Frequency),
                      QString::fromStdString(RatioText(stored)));
         }
+        // The focus is always on an enabled button, and never put on 終了.
+        QVERIFY(f.window.focused.has_value() && f.window.isEnabled(*f.window.focused));
+        QVERIFY(*f.window.focused != Button::Exit);
         if (choice == 1 && wasShuffling) {
             // The card counted is the card that was on show, and it stays on show.
             QCOMPARE(f.window.card, shownBefore);

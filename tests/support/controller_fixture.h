@@ -16,6 +16,7 @@ public:
     void showCard(CardIndex shown) override { card = shown; }
     void showNumber(NumberBox box, const std::string& value) override;
     void enableButtons(const ButtonStates& buttons) override { enabled = buttons; }
+    void focusButton(Button button) override { focused = button; }
     void start() override { timerRunning = true; }
     void stop() override { timerRunning = false; }
     void hideMain() override { mainVisible = false; }
@@ -34,6 +35,7 @@ public:
     // Every number written, as "box index=text", in order.
     QStringList numberWrites;
     ButtonStates enabled{};
+    std::optional<Button> focused;
     bool timerRunning = false;
     bool mainVisible = true;
     int mainShown = 0;

@@ -239,6 +239,10 @@ void Form1::enableButtons(const ButtonStates& enabled) {
     }
 }
 
+void Form1::focusButton(Button button) {
+    m_commands.at(static_cast<std::size_t>(button))->setFocus();
+}
+
 void Form1::start() {
     Timer1.start();
 }

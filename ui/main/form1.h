@@ -74,6 +74,7 @@ private:
     void showCard(CardIndex card) override;
     void showNumber(NumberBox box, const std::string& text) override;
     void enableButtons(const ButtonStates& enabled) override;
+    void focusButton(Button button) override;
     void start() override;
     void stop() override;
     void hideMain() override;
