@@ -91,10 +91,11 @@ void MainController::shuffle() {
 
 void MainController::quit() {
     m_services.cues.PlayCue(ExitCue);
-    const int ExitAnswer = m_services.confirmation.ask(ExitQuestion, DialogTitle);
-    if (ExitAnswer == AnswerYes) {
-        m_services.programEnd.end();
-    }
+    m_services.confirmation.ask(ExitQuestion, DialogTitle, [this](int ExitAnswer) {
+        if (ExitAnswer == AnswerYes) {
+            m_services.programEnd.end();
+        }
+    });
 }
 
 void MainController::startAuto() {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // What the main window's rules need from outside, declared here in plain C++
@@ -52,9 +53,12 @@ inline constexpr int AnswerNo = 7;
 class Confirmation {
 public:
     virtual ~Confirmation() = default;
-    // Buttons はい and いいえ, no icon, はい as default; returns AnswerYes or AnswerNo.
-    virtual int ask(const std::string& text, const std::string& title) = 0;
-    // One OK button; returns when the user has read it.
+    // Buttons はい and いいえ, no icon, はい as default. `answered` receives
+    // AnswerYes or AnswerNo once the user has chosen: before ask() returns
+    // where the box can wait (a desktop), later where it cannot (a web page).
+    virtual void ask(const std::string& text, const std::string& title,
+                     std::function<void(int)> answered) = 0;
+    // One OK button.
     virtual void inform(const std::string& text, const std::string& title) = 0;
 };
 

@@ -238,6 +238,13 @@ void ControllerTest::exitAsksAndEndsOnlyOnYes() {
     QCOMPARE(f.programEnd.ends, 2);
     QCOMPARE(f.confirmation.questions.size(), 2);
     QCOMPARE(f.cues.cues.size(), 2);
+
+    // An answer that comes after the question has returned counts as well.
+    f.confirmation.holdAnswer = true;
+    f.controller.quit();
+    QCOMPARE(f.programEnd.ends, 2);
+    f.confirmation.pending(AnswerYes);
+    QCOMPARE(f.programEnd.ends, 3);
 }
 
 void ControllerTest::initialisationRestartsButKeepsTheHistory() {

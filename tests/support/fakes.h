@@ -45,14 +45,22 @@ public:
 // "title|text".
 class FakeConfirmation final : public Confirmation {
 public:
-    int ask(const std::string& text, const std::string& title) override {
+    void ask(const std::string& text, const std::string& title,
+             std::function<void(int)> answered) override {
         questions << QString::fromStdString(title + '|' + text);
-        return answer;
+        if (holdAnswer) {
+            pending = std::move(answered);
+        } else {
+            answered(answer);
+        }
     }
     void inform(const std::string& text, const std::string& title) override {
         notices << QString::fromStdString(title + '|' + text);
     }
     int answer = AnswerNo;
+    // Keeps the answer back in `pending`, as a box that cannot wait does.
+    bool holdAnswer = false;
+    std::function<void(int)> pending;
     QStringList questions;
     QStringList notices;
 };

@@ -6,10 +6,12 @@
 
 #include <QString>
 
-int BoxConfirmation::ask(const std::string& text, const std::string& title) {
-    return AskYesNo(m_parent, QString::fromStdString(text), QString::fromStdString(title))
-               ? AnswerYes
-               : AnswerNo;
+void BoxConfirmation::ask(const std::string& text, const std::string& title,
+                          std::function<void(int)> answered) {
+    // The box is modal: the answer is there when it returns.
+    const bool yes =
+        AskYesNo(m_parent, QString::fromStdString(text), QString::fromStdString(title));
+    answered(yes ? AnswerYes : AnswerNo);
 }
 
 void BoxConfirmation::inform(const std::string& text, const std::string& title) {

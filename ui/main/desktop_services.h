@@ -15,7 +15,8 @@ public:
     // The boxes open over this window (none: centred on the screen).
     void setParent(QWidget* parent) { m_parent = parent; }
 
-    int ask(const std::string& text, const std::string& title) override;
+    void ask(const std::string& text, const std::string& title,
+             std::function<void(int)> answered) override;
     void inform(const std::string& text, const std::string& title) override;
 
 private:
