@@ -191,8 +191,7 @@ private slots:
         f.form->show();
         f.form->Command8_Click();
         Form4* help = f.form->helpWindow();
-        QVERIFY(help != nullptr);
-        QVERIFY(help->isVisible());
+        QVERIFY(help != nullptr && help->isVisible());
         QVERIFY(f.form->isVisible());
         QVERIFY(f.form->isEnabled());
         QVERIFY(f.form->command(2).isEnabled());
