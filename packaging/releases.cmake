@@ -1,4 +1,4 @@
-# Reads the release list, packaging/releases.
+# Reads the release list, packaging/releases, and writes what is made from it.
 # The top CMakeLists.txt includes this file before project(), which takes its
 # version from the newest entry, so it uses plain CMake only.
 #
@@ -8,6 +8,14 @@
 #   TORANPU_RELEASE_<n>_VERSION, _DATE, _TIME, _CHANGE_COUNT, _CHANGE_<k>
 #       entry n (0 is the newest) and its items of change (k from 0), each
 #       item's lines joined by newlines
+# Defines:
+#   toranpu_debian_changelog(<file> <package> <maintainer>)
+#       writes the list as a Debian changelog
+#   toranpu_metainfo_releases(<variable>)
+#       sets <variable> to the list as AppStream <release> elements
+#   toranpu_gzip(<file> <compressed>)
+#       compresses the way Debian wants documentation: gzip -9n, no name or
+#       time stamp, so the same text always gives the same bytes
 
 set(TORANPU_RELEASE_LIST ${CMAKE_CURRENT_LIST_DIR}/releases)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TORANPU_RELEASE_LIST})
@@ -93,3 +101,82 @@ function(toranpu_read_releases file)
 endfunction()
 
 toranpu_read_releases(${TORANPU_RELEASE_LIST})
+
+# "YYYY-MM-DD" and "HH:MM" in UTC as in RFC 5322, e.g. "Tue, 08 Dec 2026 18:00:00 +0000".
+function(toranpu_rfc5322_date date time variable)
+    string(REPLACE "-" ";" ymd "${date}")
+    list(GET ymd 0 year)
+    list(GET ymd 1 month)
+    list(GET ymd 2 day)
+    # Days since 1970-01-01 (a Thursday), counting years from March so that
+    # the leap day comes last.
+    if(month LESS_EQUAL 2)
+        math(EXPR year "${year} - 1")
+        math(EXPR shifted_month "${month} + 9")
+    else()
+        math(EXPR shifted_month "${month} - 3")
+    endif()
+    math(EXPR era "${year} / 400")
+    math(EXPR year_of_era "${year} - ${era} * 400")
+    math(EXPR day_of_year "(153 * ${shifted_month} + 2) / 5 + ${day} - 1")
+    math(EXPR day_of_era "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
+    math(EXPR days "${era} * 146097 + ${day_of_era} - 719468")
+    math(EXPR weekday "(${days} + 4) % 7")
+    set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    list(GET weekdays ${weekday} weekday_name)
+    math(EXPR month_index "${month} - 1")
+    list(GET months ${month_index} month_name)
+    list(GET ymd 0 year)
+    set(${variable} "${weekday_name}, ${day} ${month_name} ${year} ${time}:00 +0000" PARENT_SCOPE)
+endfunction()
+
+function(toranpu_debian_changelog file package maintainer)
+    set(text "")
+    math(EXPR last "${TORANPU_RELEASE_COUNT} - 1")
+    foreach(n RANGE ${last})
+        if(n GREATER 0)
+            string(APPEND text "\n")
+        endif()
+        string(APPEND text "${package} (${TORANPU_RELEASE_${n}_VERSION}) unstable; urgency=medium\n\n")
+        math(EXPR last_change "${TORANPU_RELEASE_${n}_CHANGE_COUNT} - 1")
+        foreach(k RANGE ${last_change})
+            string(REPLACE "\n" "\n    " item "${TORANPU_RELEASE_${n}_CHANGE_${k}}")
+            string(APPEND text "  * ${item}\n")
+        endforeach()
+        toranpu_rfc5322_date(${TORANPU_RELEASE_${n}_DATE} ${TORANPU_RELEASE_${n}_TIME} date)
+        string(APPEND text "\n -- ${maintainer}  ${date}\n")
+    endforeach()
+    file(WRITE ${file} "${text}")
+endfunction()
+
+function(toranpu_metainfo_releases variable)
+    set(xml "")
+    math(EXPR last "${TORANPU_RELEASE_COUNT} - 1")
+    foreach(n RANGE ${last})
+        if(n GREATER 0)
+            string(APPEND xml "\n")
+        endif()
+        string(APPEND xml "    <release version=\"${TORANPU_RELEASE_${n}_VERSION}\" date=\"${TORANPU_RELEASE_${n}_DATE}\">\n"
+            "      <description>\n        <ul>\n")
+        math(EXPR last_change "${TORANPU_RELEASE_${n}_CHANGE_COUNT} - 1")
+        foreach(k RANGE ${last_change})
+            set(item "${TORANPU_RELEASE_${n}_CHANGE_${k}}")
+            string(REPLACE "&" "&amp;" item "${item}")
+            string(REPLACE "<" "&lt;" item "${item}")
+            string(REPLACE ">" "&gt;" item "${item}")
+            string(REPLACE "\n" " " item "${item}")
+            string(APPEND xml "          <li>${item}</li>\n")
+        endforeach()
+        string(APPEND xml "        </ul>\n      </description>\n    </release>")
+    endforeach()
+    set(${variable} "${xml}" PARENT_SCOPE)
+endfunction()
+
+function(toranpu_gzip file compressed)
+    execute_process(COMMAND gzip -9n --stdout ${file} OUTPUT_FILE ${compressed}
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "gzip ${file}: ${status}")
+    endif()
+endfunction()
