@@ -2,7 +2,7 @@
 // three windows and hands the rules the page's services.
 import loadCore from "toranpu:core";
 import { cards, cues as cueFiles, icon, wasm } from "toranpu:assets";
-import { FontFamily, Frame, MainLayout, Texts } from "./layout.js";
+import { FontFamily, Fonts, Frame, MainLayout, Texts, pointsToPixels } from "./layout.js";
 import { MainWindow } from "./main-window.js";
 import { GraphWindow } from "./graph.js";
 import { HelpWindow } from "./help.js";
@@ -40,6 +40,7 @@ function applyFrameStyle() {
   root.setProperty("--frame-border", `${Frame.border}px`);
   root.setProperty("--title-bar", `${Frame.titleBarHeight}px`);
   root.setProperty("--icon-size", `${Frame.iconSize}px`);
+  root.setProperty("--window-font", `${pointsToPixels(Fonts.windowDefault.points)}px`);
 }
 
 function startProgram(core) {
@@ -90,6 +91,7 @@ function startProgram(core) {
     box.dismiss();
     menu.close(false);
     stageElement.hidden = true;
+    closedScreen.textContent = Texts.closedScreen;
     closedScreen.hidden = false;
     closedScreen.focus();
   }

@@ -150,7 +150,6 @@ export const HelpLayout = {
 export const Frame = {
   border: 1,
   titleBarHeight: 24,
-  titleFont: Fonts.windowDefault,
   iconSize: 16,
 };
 

@@ -1,7 +1,7 @@
 // The message box: modal within the page, with the first button as default
 // and Escape as the last. The answer comes later, through a callback.
-import { Texts } from "./layout.js";
-import { element } from "./dom.js";
+import { MessageBoxLayout, Texts } from "./layout.js";
+import { applyFont, element } from "./dom.js";
 
 export class MessageBox {
   constructor(icon) {
@@ -18,6 +18,8 @@ export class MessageBox {
     const body = element("div", { className: "message-body" });
     body.append(this.text, this.row);
     this.dialog.append(bar, body);
+    this.dialog.style.minWidth = `${MessageBoxLayout.minWidth}px`;
+    applyFont(this.dialog, MessageBoxLayout.font);
     this.answered = null;
     // Escape answers with the last button (いいえ, or OK).
     this.dialog.addEventListener("cancel", (event) => {
@@ -48,6 +50,8 @@ export class MessageBox {
     this.row.replaceChildren(
       ...captions.map((caption, index) => {
         const button = element("button", { type: "button", className: "command", textContent: caption });
+        button.style.width = `${MessageBoxLayout.buttonWidth}px`;
+        button.style.height = `${MessageBoxLayout.buttonHeight}px`;
         button.addEventListener("click", () => this.finish(index));
         return button;
       }),
