@@ -27,7 +27,7 @@ function bytes(base64) {
 // The embedded face must be ready before the graph prints on its canvas.
 async function fontsReady() {
   try {
-    await document.fonts?.load(`12px ${FontFamily}`, "0.3");
+    await document.fonts?.load(`${pointsToPixels(Fonts.windowDefault.points)}px ${FontFamily}`, "0.3");
   } catch {
     // Drawn in a fallback face, as the desktop does without its font.
   }
