@@ -1,0 +1,115 @@
+// The stage: the windows on view, arranged and scaled as one to fit the
+// viewport. The main window or the graph stands at the top left; the help
+// stands beside it where the viewport is wide enough, otherwise over it,
+// moved down and right so that both title bars stay in reach.
+import { CardPicture, MainLayout, StageLayout, pixelRect } from "./layout.js";
+
+// Card pictures are stretched with smoothing until each of their pixels
+// covers this many device pixels; from there on, as sharp squares.
+const SharpCardsFrom = 2;
+const CardStretch = pixelRect(MainLayout.card).width / CardPicture.width;
+// However small the viewport, the stage keeps at least this scale.
+const MinScale = 0.1;
+
+export class Stage {
+  constructor(element, { primaries, help, onScale }) {
+    this.element = element;
+    this.primaries = primaries;
+    this.help = help;
+    this.onScale = onScale;
+    this.scale = 1;
+    this.layering = 0;
+    for (const window of [...primaries, help]) {
+      element.append(window.element);
+      window.element.addEventListener("pointerdown", () => this.raise(window));
+      window.element.addEventListener("focusin", () => this.raise(window));
+    }
+    addEventListener("resize", () => this.arrange());
+  }
+
+  show(window) {
+    window.element.hidden = false;
+    this.arrange();
+    this.raise(window);
+  }
+
+  hide(window) {
+    window.element.hidden = true;
+    this.arrange();
+  }
+
+  // Brings a window to the front and marks it as the active one.
+  raise(window) {
+    window.element.style.zIndex = String(++this.layering);
+    for (const other of [...this.primaries, this.help]) {
+      other.element.classList.toggle("active", other === window);
+    }
+  }
+
+  // The window that has the keyboard focus, else the frontmost on view.
+  activeWindow() {
+    const all = [...this.primaries, this.help].filter((window) => window.visible);
+    return (
+      all.find((window) => window.contains(document.activeElement)) ??
+      all.find((window) => window.element.classList.contains("active")) ??
+      all[0]
+    );
+  }
+
+  arrange() {
+    const primary = this.primaries.find((window) => window.visible);
+    const placed = [];
+    if (primary) {
+      placed.push([primary, 0, 0]);
+    }
+    if (this.help.visible) {
+      if (!primary) {
+        placed.push([this.help, 0, 0]);
+      } else {
+        const beside = [this.help, primary.outerWidth + StageLayout.windowGap, 0];
+        const { x, y } = StageLayout.cascade;
+        const over = [this.help, x, y];
+        const besideFits = fitScale(extent([...placed, beside])) >= StageLayout.minScaleBeside;
+        placed.push(besideFits ? beside : over);
+      }
+    }
+    const { width, height } = extent(placed);
+    for (const [window, left, top] of placed) {
+      window.element.style.left = `${left}px`;
+      window.element.style.top = `${top}px`;
+    }
+    const scale = fitScale({ width, height });
+    const { clientWidth, clientHeight } = document.documentElement;
+    const style = this.element.style;
+    style.width = `${width}px`;
+    style.height = `${height}px`;
+    style.left = `${Math.max(0, (clientWidth - width * scale) / 2)}px`;
+    style.top = `${Math.max(0, (clientHeight - height * scale) / 2)}px`;
+    style.transform = `scale(${scale})`;
+    document.documentElement.style.setProperty("--stage-scale", String(scale));
+    const deviceRatio = scale * (globalThis.devicePixelRatio || 1);
+    this.element.classList.toggle("sharp-cards", deviceRatio * CardStretch >= SharpCardsFrom);
+    this.scale = scale;
+    this.onScale(deviceRatio);
+  }
+}
+
+function extent(placed) {
+  let width = 0;
+  let height = 0;
+  for (const [window, left, top] of placed) {
+    width = Math.max(width, left + window.outerWidth);
+    height = Math.max(height, top + window.outerHeight);
+  }
+  return { width, height };
+}
+
+// The largest scale at which a box of this size fits the viewport.
+function fitScale({ width, height }) {
+  if (width === 0 || height === 0) {
+    return 1;
+  }
+  const { clientWidth, clientHeight } = document.documentElement;
+  const margin = 2 * StageLayout.viewportMargin;
+  return Math.max(MinScale, Math.min((clientWidth - margin) / width, (clientHeight - margin) / height));
+}

@@ -1,0 +1,57 @@
+// Headless Chromium for the page's tests, benchmark and screenshots: the page
+// opened from its file:// address, every request other than the page itself
+// and its own embedded data: addresses recorded and refused.
+import { existsSync } from "node:fs";
+import { dirname, resolve } from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const repo = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
+export const PagePath = process.env.TORANPU_HTML ?? resolve(repo, "build/web/toranpu.html");
+export const PageUrl = pathToFileURL(PagePath).href;
+
+const Chromium = ["/usr/bin/chromium", "/usr/bin/chromium-browser"].find((path) => existsSync(path));
+
+// Flags that keep Chromium from reaching out on its own and let it run as root.
+const Flags = [
+  "--headless=new",
+  "--no-sandbox",
+  "--disable-gpu",
+  "--disable-quic",
+  "--no-first-run",
+  "--disable-background-networking",
+  "--disable-component-update",
+  "--disable-sync",
+  "--disable-features=Translate,MediaRouter",
+  "--font-render-hinting=none",
+];
+
+export function launch() {
+  if (!Chromium) {
+    throw new Error("Chromium is missing: install Debian's chromium package");
+  }
+  return puppeteer.launch({ executablePath: Chromium, args: Flags, headless: true });
+}
+
+// Opens the page at a viewport. Returns the page and the list of refused
+// requests. `before` runs in the page before its own scripts.
+export async function openPage(browser, { width = 1024, height = 768, scale = 1, before } = {}) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height, deviceScaleFactor: scale });
+  const refused = [];
+  await page.setRequestInterception(true);
+  page.on("request", (request) => {
+    if (request.url() === PageUrl || request.url().startsWith("data:")) {
+      request.continue();
+    } else {
+      refused.push(request.url().slice(0, 80));
+      request.abort();
+    }
+  });
+  if (before) {
+    await page.evaluateOnNewDocument(before);
+  }
+  await page.goto(PageUrl, { waitUntil: "load" });
+  await page.waitForSelector("#stage[aria-busy=false]");
+  return { page, refused };
+}

@@ -1,0 +1,100 @@
+// Drives the page as a user does, by role and name, on virtual time: the
+// page's clock and frame source are replaced before it loads, and a test
+// steps them.
+import { openPage } from "./browser.mjs";
+
+// Runs in the page before its own scripts.
+function installVirtualTime() {
+  let now = 0;
+  let handles = 0;
+  const frames = new Map();
+  globalThis.toranpuTime = {
+    now: () => now,
+    requestFrame(callback) {
+      frames.set(++handles, callback);
+      return handles;
+    },
+    cancelFrame(handle) {
+      frames.delete(handle);
+    },
+  };
+  globalThis.virtualTime = {
+    // Whether the page has asked for a frame: it does only while its timer runs.
+    get waiting() {
+      return frames.size > 0;
+    },
+    get now() {
+      return now;
+    },
+    // Moves the clock on and runs the frame callbacks that were due.
+    frame(ms) {
+      now += ms;
+      const due = [...frames.values()];
+      frames.clear();
+      for (const callback of due) {
+        callback(now);
+      }
+    },
+  };
+}
+
+// The page on virtual time; `before` runs in the page after the clock is installed.
+export function openVirtual(browser, options = {}) {
+  const { before } = options;
+  return openPage(browser, {
+    ...options,
+    before: before ? `(${installVirtualTime})(); (${before})();` : installVirtualTime,
+  });
+}
+
+export const FrameMs = 16;
+
+// Runs frames of `frameMs` until `until` (a function run in the page) holds,
+// or `count` frames have run. Returns the number of frames.
+export async function runFrames(page, { count = Infinity, until = null, frameMs = FrameMs } = {}) {
+  let frames = 0;
+  while (frames < count && !(until && (await page.evaluate(until)))) {
+    await page.evaluate((ms) => virtualTime.frame(ms), frameMs);
+    ++frames;
+  }
+  return frames;
+}
+
+export const button = (page, name) => page.locator(`::-p-aria(${name}[role="button"])`);
+
+// Clicks the button of that name inside one window.
+export const windowButton = (page, windowId, name) =>
+  page.locator(`#${windowId} ::-p-aria(${name}[role="button"])`);
+
+// The eight buttons' enabled flags (E or D in tab order) and whether the timer runs.
+export function buttonsAndTimer(page) {
+  return page.evaluate(() => ({
+    buttons: [...document.querySelectorAll("#main-window button.command")]
+      .map((b) => (b.disabled ? "D" : "E"))
+      .join(""),
+    timer: virtualTime.waiting,
+  }));
+}
+
+// The texts on show, by what they stand for.
+export function shown(page) {
+  return page.evaluate(() => {
+    const value = (n) => document.querySelector(`[data-label="${n}"] .value`).textContent;
+    const cards = [...document.querySelectorAll("#main-window img.card")].filter((img) => !img.hidden);
+    return {
+      trials: value(3),
+      hits: value(4),
+      frequency: value(6),
+      theory: value(7),
+      hitsInDeck: value(9),
+      deck: value(10),
+      cards: cards.map((img) => Number(img.dataset.card)),
+      cardName: cards[0]?.alt,
+    };
+  });
+}
+
+export const focusedName = (page) => page.evaluate(() => document.activeElement?.textContent);
+
+export const visibleWindows = (page) =>
+  page.evaluate(() => [...document.querySelectorAll(".window")].filter((w) => !w.hidden).map((w) => w.id));

@@ -1,0 +1,159 @@
+// The file itself: its size, what it shows at start, the designed geometry
+// at scale 1, the card pictures and the help's printed lines.
+import assert from "node:assert/strict";
+import { readFileSync, statSync } from "node:fs";
+import { after, before, describe, test } from "node:test";
+import { PagePath, launch } from "./browser.mjs";
+import { button, openVirtual, shown, windowButton } from "./driver.mjs";
+import { readBitmap } from "../tools/png.mjs";
+
+const SizeLimit = 1572864;
+// The main window alone at scale 1: its client area, the frame and the margin.
+const DesignedViewport = { width: 586, height: 393 };
+
+// As designed, in twips: the buttons in tab order, then Label1..Label13.
+const Buttons = [
+  ["トランプを引く", 5520, 3960, 2175, 495],
+  ["トランプをきる", 5520, 3360, 2175, 495],
+  ["終了", 0, 0, 855, 375],
+  ["自動 Start", 840, 3120, 2175, 495],
+  ["自動 Stop", 840, 3720, 2175, 495],
+  ["初期化", 7680, 0, 855, 375],
+  ["グラフ表示", 840, 4440, 2175, 375],
+  ["HELP", 6840, 0, 855, 375],
+];
+const Labels = [
+  ["引いた３の倍数のカード枚数", 240, 1920, 4215, 375],
+  ["引いた全カード枚数", 240, 2400, 4215, 375],
+  ["", 4560, 2400, 1215, 375],
+  ["", 4560, 1920, 1215, 375],
+  ["≒", 5880, 2160, 495, 375],
+  ["", 6480, 2160, 1815, 375],
+  ["", 6480, 960, 1815, 375],
+  ["≒", 5880, 960, 495, 375],
+  ["16", 4560, 720, 1215, 375],
+  ["52", 4560, 1200, 1215, 375],
+  ["トランプカードの全枚数", 240, 1200, 4215, 375],
+  ["３の倍数のカードの全枚数", 240, 720, 4215, 375],
+  ["３の倍数のトランプカード", 2160, 0, 4215, 375],
+];
+const pixels = ([, ...twips]) => twips.map((t) => t / 15);
+
+let browser;
+before(async () => {
+  browser = await launch();
+});
+after(() => browser?.close());
+
+test("the file is one self-contained page under 1.5 MiB", () => {
+  const size = statSync(PagePath).size;
+  assert.ok(size < SizeLimit, `${size} bytes`);
+  const html = readFileSync(PagePath, "utf8");
+  assert.doesNotMatch(html, /(src|href)="(?!data:)[^"]+"/, "every address is embedded");
+  assert.match(html, /UmeFont license/);
+});
+
+describe("at start", () => {
+  let page;
+  let refused;
+  before(async () => {
+    ({ page, refused } = await openVirtual(browser, DesignedViewport));
+  });
+  after(() => page.close());
+
+  test("shows the ace of spades, 0, 0, 16, 52 and the theoretical probability", async () => {
+    assert.deepEqual(await shown(page), {
+      trials: "0",
+      hits: "0",
+      frequency: "",
+      theory: "0.3076923",
+      hitsInDeck: "16",
+      deck: "52",
+      cards: [1],
+      cardName: "スペードの1",
+    });
+    assert.equal(await page.title(), "３の倍数のトランプカード");
+    assert.deepEqual(refused, []);
+  });
+
+  test("places every button and label where designed, at scale 1", async () => {
+    const geometry = await page.evaluate(() => {
+      const client = document.querySelector("#main-window .client").getBoundingClientRect();
+      const rect = (node) => {
+        const r = node.getBoundingClientRect();
+        return [r.left - client.left, r.top - client.top, r.width, r.height];
+      };
+      return {
+        client: [client.width, client.height],
+        buttons: [...document.querySelectorAll("#main-window button.command")].map((b) => [b.textContent, ...rect(b)]),
+        labels: [...document.querySelectorAll("[data-label]")]
+          .sort((a, b) => a.dataset.label - b.dataset.label)
+          .map((l) => [l.querySelector(".value").textContent, ...rect(l)]),
+        card: rect(document.querySelector("img.card:not([hidden])")),
+      };
+    });
+    assert.deepEqual(geometry.client, [568, 351]);
+    assert.deepEqual(geometry.buttons, Buttons.map((b) => [b[0], ...pixels(b)]));
+    const designedLabels = Labels.map((l, i) => [[3, 4, 6].includes(i + 1) ? "0" : l[0], ...pixels(l)]);
+    designedLabels[5][0] = "";
+    designedLabels[6][0] = "0.3076923";
+    assert.deepEqual(geometry.labels, designedLabels);
+    assert.deepEqual(geometry.card, [248, 208, 73, 105]);
+  });
+
+  test("writes the numbers in the designed faces and colours", async () => {
+    const styles = await page.evaluate(() =>
+      [3, 9, 13].map((n) => {
+        const style = getComputedStyle(document.querySelector(`[data-label="${n}"]`));
+        return [style.fontSize, style.fontWeight, style.color, style.backgroundColor];
+      }),
+    );
+    assert.deepEqual(styles, [
+      ["21px", "700", "rgb(255, 0, 0)", "rgb(255, 255, 255)"],
+      ["21px", "400", "rgb(0, 0, 0)", "rgb(255, 255, 255)"],
+      ["21px", "700", "rgb(0, 0, 0)", "rgb(255, 255, 192)"],
+    ]);
+    assert.ok(await page.evaluate(() => document.fonts.check('21px "Toranpu Ume P Gothic"', "３の倍数")));
+  });
+
+  test("embeds all 52 card pictures pixel for pixel", async () => {
+    const pictures = await page.evaluate(() =>
+      [...document.querySelectorAll("img.card")].map((img) => {
+        const canvas = document.createElement("canvas");
+        canvas.width = img.naturalWidth;
+        canvas.height = img.naturalHeight;
+        const context = canvas.getContext("2d");
+        context.drawImage(img, 0, 0);
+        const rgba = context.getImageData(0, 0, canvas.width, canvas.height).data;
+        return { width: canvas.width, height: canvas.height, rgb: [...rgba.filter((_, i) => i % 4 !== 3)] };
+      }),
+    );
+    assert.equal(pictures.length, 52);
+    pictures.forEach((picture, i) => {
+      const file = new URL(`../../assets/cards/${String(i + 1).padStart(2, "0")}.bmp`, import.meta.url);
+      const bitmap = readBitmap(readFileSync(file));
+      assert.equal(picture.width, bitmap.width);
+      assert.equal(picture.height, bitmap.height);
+      assert.ok(Buffer.from(picture.rgb).equals(bitmap.rgb), `card ${i + 1}`);
+    });
+  });
+
+  test("prints the help's 23 lines, none clipped", async () => {
+    await button(page, "HELP").click();
+    const lines = await page.evaluate(() => {
+      const printed = document.querySelector("#help-window .printed");
+      return {
+        width: printed.parentElement.clientWidth,
+        height: printed.parentElement.clientHeight,
+        texts: [...printed.children].map((line) => line.textContent),
+        widths: [...printed.children].map((line) => line.scrollWidth),
+        bottom: printed.lastChild.offsetTop + printed.lastChild.offsetHeight,
+      };
+    });
+    assert.equal(lines.texts.length, 23);
+    assert.equal(lines.texts[1], "　【問　　題】");
+    assert.ok(Math.max(...lines.widths) <= lines.width, `${Math.max(...lines.widths)} > ${lines.width}`);
+    assert.ok(lines.bottom <= lines.height);
+    await windowButton(page, "help-window", "閉じる").click();
+  });
+});

@@ -1,0 +1,213 @@
+// The graph and the help as in-page windows, the exit box, the cues and copying.
+import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import { after, afterEach, before, describe, test } from "node:test";
+import { launch } from "./browser.mjs";
+import { button, focusedName, openVirtual, runFrames, shown, visibleWindows, windowButton } from "./driver.mjs";
+
+const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
+
+// Records the cues started and what is written to the clipboard.
+function listen() {
+  globalThis.heard = [];
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    heard.push(this.buffer.duration);
+    return start.apply(this, args);
+  };
+  globalThis.copied = [];
+  Object.defineProperty(navigator, "clipboard", {
+    value: {
+      writeText: async (text) => copied.push(text),
+      write: async ([item]) => {
+        const blob = await item.getType("image/png");
+        const picture = await createImageBitmap(blob);
+        copied.push({ type: blob.type, width: picture.width, height: picture.height });
+      },
+    },
+  });
+}
+
+// A cue's length in seconds, from its 16-bit mono WAV file.
+function cueSeconds(name) {
+  const wav = readFileSync(new URL(`../../assets/${name}`, import.meta.url));
+  const dataBytes = wav.readUInt32LE(wav.indexOf("data") + 4);
+  return dataBytes / 2 / wav.readUInt32LE(24);
+}
+
+let browser;
+let page;
+let refused;
+before(async () => {
+  browser = await launch();
+});
+after(() => browser?.close());
+afterEach(async () => {
+  assert.deepEqual(refused, [], "no request leaves the page");
+  await page.close();
+});
+
+async function open(viewport = {}) {
+  ({ page, refused } = await openVirtual(browser, { ...viewport, before: listen }));
+}
+
+const rectOf = (id) =>
+  page.evaluate((id) => {
+    const r = document.getElementById(id).getBoundingClientRect();
+    return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
+  }, id);
+
+const heard = () => page.evaluate(() => heard);
+
+async function waitForCues(count) {
+  await page.waitForFunction((count) => heard.length >= count, {}, count);
+  return heard();
+}
+
+describe("graph", () => {
+  test("takes the main window's place until 閉じる or its frame closes it", async () => {
+    await open();
+    await button(page, "自動 Start").click();
+    await runFrames(page, { until: finished });
+    await button(page, "グラフ表示").click();
+    assert.deepEqual(await visibleWindows(page), ["graph-window"]);
+    assert.equal(await focusedName(page), "閉じる");
+    const blue = await page.evaluate(() => {
+      const canvas = document.querySelector("#graph-window canvas");
+      const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+      let count = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        count += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
+      }
+      return count;
+    });
+    assert.ok(blue > 1000, `${blue} pixels of the curve`);
+
+    await windowButton(page, "graph-window", "閉じる").click();
+    assert.deepEqual(await visibleWindows(page), ["main-window"]);
+    assert.equal(await focusedName(page), "グラフ表示");
+
+    await button(page, "グラフ表示").click();
+    await page.locator('#graph-window ::-p-aria(ウィンドウを閉じる[role="button"])').click();
+    assert.deepEqual(await visibleWindows(page), ["main-window"]);
+  });
+});
+
+describe("help", () => {
+  test("plays the cue and opens beside the main window where the viewport is wide", async () => {
+    await open({ width: 1920, height: 1080 });
+    await button(page, "HELP").click();
+    assert.deepEqual(await visibleWindows(page), ["main-window", "help-window"]);
+    assert.equal(await focusedName(page), "閉じる");
+    const [main, help] = [await rectOf("main-window"), await rectOf("help-window")];
+    assert.ok(help.left >= main.right, "beside");
+    const [cue] = await waitForCues(1);
+    assert.ok(Math.abs(cue - cueSeconds("pinpon.wav")) < 0.01, `${cue} s`);
+
+    // The main window stays usable beside it.
+    await button(page, "トランプをきる").click();
+    assert.equal(await focusedName(page), "トランプを引く");
+    await windowButton(page, "help-window", "閉じる").click();
+    assert.deepEqual(await visibleWindows(page), ["main-window"]);
+  });
+
+  test("stands over the main window on a small viewport, both title bars in reach", async () => {
+    await open({ width: 800, height: 600 });
+    await button(page, "HELP").click();
+    const [main, help] = [await rectOf("main-window"), await rectOf("help-window")];
+    assert.ok(help.left < main.right && help.top > main.top, "over, moved down and right");
+    assert.ok(help.right <= 800 && help.bottom <= 600, "inside the viewport");
+  });
+
+  test("closing it leaves the main window hidden while the graph is on view", async () => {
+    await open({ width: 1920, height: 1080 });
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    for (const close of ["閉じる", "ウィンドウを閉じる"]) {
+      await button(page, "HELP").click();
+      await button(page, "グラフ表示").click();
+      assert.deepEqual(await visibleWindows(page), ["graph-window", "help-window"]);
+      await page.locator(`#help-window ::-p-aria(${close}[role="button"])`).click();
+      assert.deepEqual(await visibleWindows(page), ["graph-window"], close);
+      await windowButton(page, "graph-window", "閉じる").click();
+      assert.deepEqual(await visibleWindows(page), ["main-window"]);
+    }
+  });
+});
+
+describe("exit", () => {
+  test("asks in a modal box; いいえ and Escape keep the program, はい ends it", async () => {
+    await open();
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    const before = await shown(page);
+    await button(page, "終了").click();
+    const [cue] = await waitForCues(1);
+    assert.ok(Math.abs(cue - cueSeconds("endpinpon.wav")) < 0.01, `${cue} s`);
+    const box = await page.evaluate(() => {
+      const dialog = document.querySelector("dialog");
+      return { open: dialog.open, title: dialog.querySelector(".title").textContent, text: dialog.querySelector("p").textContent };
+    });
+    assert.deepEqual(box, { open: true, title: "トランプ", text: "終了していいですか？" });
+    assert.equal(await focusedName(page), "はい");
+    // The box is modal: a click on the main window reaches nothing.
+    await page.mouse.click(...(await buttonCentre("初期化")));
+    assert.deepEqual(await shown(page), before);
+
+    await page.keyboard.press("Escape");
+    assert.equal(await page.evaluate(() => document.querySelector("dialog").open), false);
+    assert.equal(await focusedName(page), "終了");
+    await button(page, "終了").click();
+    await button(page, "いいえ").click();
+    assert.deepEqual(await shown(page), before);
+
+    await button(page, "終了").click();
+    await page.keyboard.press("Enter");
+    const closed = await page.evaluate(() => ({
+      text: document.getElementById("closed").textContent,
+      shown: !document.getElementById("closed").hidden,
+      stage: !document.getElementById("stage").hidden,
+      timer: virtualTime.waiting,
+    }));
+    assert.deepEqual(closed, { text: "終了しました。このページを閉じてください。", shown: true, stage: false, timer: false });
+  });
+});
+
+// Found by its text: under a modal box the page is out of the accessibility tree.
+function buttonCentre(name) {
+  return page.evaluate((name) => {
+    const found = [...document.querySelectorAll("button")].find((b) => b.textContent === name);
+    const r = found.getBoundingClientRect();
+    return [r.left + r.width / 2, r.top + r.height / 2];
+  }, name);
+}
+
+async function pressCopy() {
+  await page.keyboard.down("Control");
+  await page.keyboard.press("c");
+  await page.keyboard.up("Control");
+}
+
+describe("copying", () => {
+  test("the results line by Ctrl+C and by the context menu, the graph as a picture", async () => {
+    await open();
+    await pressCopy();
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    const { frequency } = await shown(page);
+    await page.mouse.click(300, 300, { button: "right" });
+    await page.locator('::-p-aria(見出しと結果をコピー[role="menuitem"])').click();
+    await page.mouse.click(300, 300, { button: "right" });
+    await page.keyboard.press("Enter");
+
+    await button(page, "グラフ表示").click();
+    await pressCopy();
+    await page.waitForFunction(() => copied.length >= 4);
+    assert.deepEqual(await page.evaluate(() => copied), [
+      "0\t0\t\t0.3076923",
+      `引いた全カード枚数\t引いた３の倍数のカード枚数\t３の倍数のカードを引いた割合\t理論上の確率\n1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923`,
+      `1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923`,
+      { type: "image/png", width: 629, height: 317 },
+    ]);
+  });
+});

@@ -1,0 +1,142 @@
+// Builds toranpu.html: the page with everything embedded, the WebAssembly
+// core, the card pictures, the icon, both cues and a subset of the font with
+// just the characters the program shows.
+//   node web/tools/bundle.mjs CORE_DIR OUT_DIR
+// CORE_DIR holds toranpu-core.mjs and .wasm; OUT_DIR receives toranpu.html,
+// the font subset and sizes.json (the file's size by part).
+import { execFileSync } from "node:child_process";
+import { mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
+import { dirname, join, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
+import * as esbuild from "esbuild";
+import { encodePng, readBitmap } from "./png.mjs";
+
+const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
+const repo = dirname(web);
+const [coreDir, outDir] = process.argv.slice(2).map((path) => resolve(path));
+if (!coreDir || !outDir) {
+  console.error("usage: node web/tools/bundle.mjs CORE_DIR OUT_DIR");
+  process.exit(2);
+}
+mkdirSync(outDir, { recursive: true });
+
+const FontFile = "/usr/share/fonts/truetype/horai-umefont/ume-pgo4.ttf";
+const Cues = ["pinpon.wav", "endpinpon.wav"];
+const CardCount = 52;
+// The files whose texts the program shows: its own page and the rules' texts.
+const TextSources = [
+  ...readdirSync(join(web, "src")).map((name) => join(web, "src", name)),
+  join(repo, "ui/help/help_text.h"),
+  join(repo, "controller/main_controller.cpp"),
+];
+const FirstPrintableAscii = 0x20;
+const LastPrintableAscii = 0x7e;
+
+const base64 = (bytes) => Buffer.from(bytes).toString("base64");
+const dataUrl = (type, bytes) => `data:${type};base64,${base64(bytes)}`;
+
+function cardPictures() {
+  return Array.from({ length: CardCount }, (_, i) => {
+    const name = `${String(i + 1).padStart(2, "0")}.bmp`;
+    return encodePng(readBitmap(readFileSync(join(repo, "assets/cards", name))));
+  });
+}
+
+// Every character outside ASCII in the text sources, and all of printable
+// ASCII for the numbers, in code point order so the subset is reproducible.
+function shownCharacters() {
+  const characters = new Set();
+  for (let code = FirstPrintableAscii; code <= LastPrintableAscii; ++code) {
+    characters.add(String.fromCodePoint(code));
+  }
+  for (const file of TextSources) {
+    for (const character of readFileSync(file, "utf8")) {
+      if (character.codePointAt(0) > LastPrintableAscii) {
+        characters.add(character);
+      }
+    }
+  }
+  return [...characters].sort((a, b) => a.codePointAt(0) - b.codePointAt(0)).join("");
+}
+
+// Debian's pyftsubset command; its own interpreter has Debian's fontTools and brotli.
+function fontSubset() {
+  const textFile = join(outDir, "font-characters.txt");
+  const fontOut = join(outDir, "ume-pgo4-subset.woff2");
+  writeFileSync(textFile, shownCharacters());
+  execFileSync(
+    "pyftsubset",
+    [FontFile, `--text-file=${textFile}`, "--flavor=woff2", `--output-file=${fontOut}`, "--layout-features=*"],
+    { stdio: ["ignore", "ignore", "pipe"] },
+  );
+  return readFileSync(fontOut);
+}
+
+const pictures = cardPictures();
+const icon = readFileSync(join(repo, "assets/icon.png"));
+const cues = Object.fromEntries(Cues.map((name) => [name, readFileSync(join(repo, "assets", name))]));
+const wasm = readFileSync(join(coreDir, "toranpu-core.wasm"));
+const font = fontSubset();
+
+const assetsModule = [
+  `export const cards = ${JSON.stringify(pictures.map((png) => dataUrl("image/png", png)))};`,
+  `export const icon = ${JSON.stringify(dataUrl("image/png", icon))};`,
+  `export const cues = ${JSON.stringify(Object.fromEntries(Object.entries(cues).map(([n, b]) => [n, base64(b)])))};`,
+  `export const wasm = ${JSON.stringify(base64(wasm))};`,
+].join("\n");
+
+// The core's module and the embedded assets are two modules made here.
+const embedded = {
+  name: "embedded",
+  setup(build) {
+    build.onResolve({ filter: /^toranpu:core$/ }, () => ({ path: join(coreDir, "toranpu-core.mjs") }));
+    build.onResolve({ filter: /^toranpu:assets$/ }, () => ({ path: "assets", namespace: "embedded" }));
+    build.onLoad({ filter: /.*/, namespace: "embedded" }, () => ({ contents: assetsModule, loader: "js" }));
+  },
+};
+
+const Target = ["es2021", "chrome90", "safari15", "firefox90"];
+const script = await esbuild.build({
+  entryPoints: [join(web, "src/app.js")],
+  bundle: true,
+  format: "esm",
+  minify: true,
+  target: Target,
+  write: false,
+  legalComments: "none",
+  plugins: [embedded],
+  logLevel: "warning",
+});
+const code = script.outputFiles[0].text.replaceAll("</script", "<\\/script");
+const style = (await esbuild.transform(readFileSync(join(web, "src/page.css"), "utf8"), {
+  loader: "css",
+  minify: true,
+  target: Target,
+})).code;
+
+const parts = {
+  "{{icon}}": dataUrl("image/png", icon),
+  "{{font}}": dataUrl("font/woff2", font),
+  "{{style}}": style.trim(),
+  "{{script}}": code.trim(),
+};
+let html = readFileSync(join(web, "src/page.html"), "utf8");
+for (const [mark, text] of Object.entries(parts)) {
+  html = html.replace(mark, () => text);
+}
+const out = join(outDir, "toranpu.html");
+writeFileSync(out, html);
+
+// The file's size by part, as embedded (base64 where binary).
+const encoded = (bytes) => Math.ceil(bytes.length / 3) * 4;
+const assetBytes = (bytesList) => bytesList.reduce((sum, bytes) => sum + encoded(bytes), 0);
+const sizes = {
+  total: Buffer.byteLength(html),
+  webAssembly: encoded(wasm),
+  pictures: assetBytes(pictures) + 2 * encoded(icon),
+  font: encoded(font),
+  cues: assetBytes(Object.values(cues)),
+};
+sizes.code = sizes.total - sizes.webAssembly - sizes.pictures - sizes.font - sizes.cues;
+writeFileSync(join(outDir, "sizes.json"), `${JSON.stringify(sizes, null, 2)}\n`);
+console.log(`${out}: ${Object.entries(sizes).map(([part, n]) => `${part} ${n}`).join(", ")}`);

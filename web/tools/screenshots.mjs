@@ -1,0 +1,64 @@
+// Screenshots of the web edition for the README and for review, with the
+// same draws every time: the time of day the draw reads moves on 1 ms per
+// reading, and frames come on virtual time.
+//   node web/tools/screenshots.mjs OUT_DIR      (after web/build)
+import { mkdirSync } from "node:fs";
+import { join, resolve } from "node:path";
+import { launch } from "../test/browser.mjs";
+import { button, openVirtual, runFrames } from "../test/driver.mjs";
+
+const outDir = resolve(process.argv[2] ?? "docs/screenshots");
+mkdirSync(outDir, { recursive: true });
+
+function steppingTimeOfDay() {
+  let reading = Date.UTC(2024, 3, 1, 10, 0, 0);
+  Date.now = () => ++reading;
+}
+
+// An automatic run stopped by hand, so the card on show is the card counted.
+async function runAndStop(page) {
+  await button(page, "自動 Start").click();
+  await runFrames(page, { count: 40 });
+  await button(page, "自動 Stop").click();
+}
+
+const Shots = [
+  // The main window alone at scale 1.
+  { name: "web-designed", width: 586, height: 393, show: runAndStop },
+  // A tablet held sideways, for the README.
+  { name: "web-tablet", width: 1180, height: 820, show: runAndStop },
+  {
+    name: "web-1024x768",
+    width: 1024,
+    height: 768,
+    show: async (page) => {
+      await runAndStop(page);
+      await button(page, "HELP").click();
+    },
+  },
+  {
+    name: "web-1920x1080",
+    width: 1920,
+    height: 1080,
+    show: async (page) => {
+      // The help beside the graph, which has taken the main window's place.
+      await runAndStop(page);
+      await button(page, "HELP").click();
+      await button(page, "グラフ表示").click();
+    },
+  },
+];
+
+const browser = await launch();
+try {
+  for (const { name, width, height, show } of Shots) {
+    const { page } = await openVirtual(browser, { width, height, before: steppingTimeOfDay });
+    await show(page);
+    const path = join(outDir, `${name}.png`);
+    await page.screenshot({ path });
+    console.log(path);
+    await page.close();
+  }
+} finally {
+  await browser.close();
+}
