@@ -10,10 +10,9 @@
 #include "platform/generator.h"
 #include "ui/help/help_text.h"
 
+#include <algorithm>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -33,7 +32,9 @@ class PageServices final : public MainView,
 public:
     explicit PageServices(val page) : m_page(std::move(page)) {}
 
-    void showCard(CardIndex card) override { m_page.call<void>("showCard", static_cast<int>(card)); }
+    void showCard(CardIndex card) override {
+        m_page.call<void>("showCard", static_cast<int>(card));
+    }
     void showNumber(NumberBox box, const std::string& text) override {
         m_page.call<void>("showNumber", static_cast<int>(box), text);
     }
@@ -107,7 +108,8 @@ public:
     // A copy of the frequency history's elements 0..last (element 0 is unused).
     val ratioHistory(int last) const {
         const std::vector<float>& history = m_tally.RatioHistory();
-        const auto count = std::min(history.size(), static_cast<std::size_t>(std::max(last, 0)) + 1);
+        const auto count =
+            std::min(history.size(), static_cast<std::size_t>(std::max(last, 0)) + 1);
         return val::global("Float32Array")
             .new_(val(emscripten::typed_memory_view(count, history.data())));
     }
