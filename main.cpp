@@ -1,14 +1,13 @@
 #include "engine/tally.h"
 #include "platform/clock.h"
+#include "platform/application.h"
 #include "platform/error_report.h"
-#include "platform/fonts.h"
 #include "platform/generator.h"
 #include "platform/qt_sound_control.h"
 #include "platform/window.h"
 #include "ui/main/desktop_services.h"
 #include "ui/main/form1.h"
 
-#include <QIcon>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -20,13 +19,7 @@ int main(int argc, char** argv) {
     }
     InstallErrorReport();
     Application app(argc, argv);
-    // No display name: Qt would append it to every window title.
-    QApplication::setApplicationName(QStringLiteral("toranpu"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.ed.toranpu"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    // Only the exit button and the main window's frame end the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    ApplyDefaultFont();
+    ConfigureApplication();
 
     Tally tally;
     SystemClock clock;

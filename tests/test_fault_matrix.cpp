@@ -20,6 +20,7 @@
 #include "ui/help/form4.h"
 #include "ui/main/desktop_services.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -157,6 +158,8 @@ private slots:
     void helpFrameLeavesTheMainWindowAsItWas();
     void clicksWaitWhileAModalBoxIsOpen_data();
     void clicksWaitWhileAModalBoxIsOpen();
+    void copyingInEveryStateTakesWhatIsOnShowAndChangesNothing_data();
+    void copyingInEveryStateTakesWhatIsOnShowAndChangesNothing();
 };
 
 void FaultMatrixTest::historyBoundReachedByHandThenInitialisationStartsAfresh() {
@@ -431,6 +434,38 @@ void FaultMatrixTest::clicksWaitWhileAModalBoxIsOpen() {
     // Once the box is gone the same clicks work again.
     QTest::mouseClick(&CommandButton(*w.form, 2), Qt::LeftButton);
     QCOMPARE(w.form->state(), MainState::Shuffling);
+}
+
+void FaultMatrixTest::copyingInEveryStateTakesWhatIsOnShowAndChangesNothing_data() {
+    mainWindowFrameEndsTheProgramInEveryState_data();
+}
+
+void FaultMatrixTest::copyingInEveryStateTakesWhatIsOnShowAndChangesNothing() {
+    QFETCH(MainState, state);
+    QFETCH(bool, helpOpen);
+    Form1Fixture f;
+    f.form->show();
+    if (helpOpen) {
+        f.form->Command8_Click();
+    }
+    EnterState(f, state);
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    const MainWindowState before = Snapshot(f);
+    const QString shown = QStringList{Trimmed(f.form->label(3)), Trimmed(f.form->label(4)),
+                                      f.form->label(6).text(), f.form->label(7).text()}
+                              .join(QLatin1Char('\t'));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+
+    QTest::keyClick(f.form.get(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), shown);
+    f.form->copyResults(true);
+    QCOMPARE(clipboard->text().split(QLatin1Char('\n')).value(1), shown);
+
+    QCOMPARE(Snapshot(f), before);
+    QCOMPARE(f.form->state(), state);
+    QCOMPARE(f.cues.cues.size(), helpOpen ? 1 : 0);
 }
 
 QTEST_MAIN(FaultMatrixTest)

@@ -5,7 +5,9 @@
 #include "tests/support/history.h"
 #include "ui/graph/form2.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -300,6 +302,19 @@ private slots:
         QVERIFY(f.form->isVisible());
         QCOMPARE(Snapshot(*f.form), before);
         QCOMPARE(f.tally.TrialCount(), 2);
+    }
+
+    void ctrlCCopiesTheFigurePixelForPixel() {
+        Graph g;
+        DrawInDeckOrder(g.tally, 500);
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&g.form, Qt::Key_C, Qt::ControlModifier);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QVERIFY(!copied.isNull());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+                 g.picture().image().convertToFormat(QImage::Format_RGB32));
     }
 
     void reopeningStartsWithAFreshSurface() {

@@ -1,8 +1,11 @@
 #include "ui/graph/form2.h"
 
 #include "engine/tally.h"
+#include "platform/copy_menu.h"
 #include "ui/graph/form2_layout.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <algorithm>
 
 namespace {
@@ -45,6 +48,13 @@ Form2::Form2(const Tally& tally) : SurfaceWindow(Form2Layout::Window), m_tally(t
     Picture1.setAccessibleName(QStringLiteral("グラフ"));
     Picture1.setAccessibleDescription(QString::fromUtf8(Captions[0].text) +
                                       QString::fromUtf8(Captions[1].text));
+
+    auto* copyMenu = new CopyMenu(*this);
+    copyMenu->addCommand(QStringLiteral("グラフをコピー"), [this] { copyGraph(); });
+}
+
+void Form2::copyGraph() {
+    QGuiApplication::clipboard()->setImage(Picture1.image());
 }
 
 void Form2::Form_Activate() {

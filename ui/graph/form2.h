@@ -23,6 +23,9 @@ public:
     void Form_Activate();
     // 閉じる: says so first, so that the main window is back before this one goes.
     void Command1_Click();
+    // The figure to the clipboard as an image at the screen's resolution
+    // (Ctrl+C and the context menu).
+    void copyGraph();
 
 private:
     void drawSurface() override { Form_Activate(); }

@@ -2,6 +2,7 @@
 
 #include "engine/deck.h"
 #include "engine/tally.h"
+#include "platform/copy_menu.h"
 #include "platform/fonts.h"
 #include "platform/line_control.h"
 #include "platform/surface_window.h"
@@ -12,7 +13,9 @@
 #include "ui/main/card_pictures.h"
 #include "ui/main/form1_layout.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 
 namespace {
 
@@ -111,6 +114,9 @@ Form1::Form1(Tally& tally, const Form1Services& services)
                            services.cues, services.confirmation, services.programEnd,
                            static_cast<MainView&>(*this), static_cast<Windows&>(*this)}) {
     layOut();
+    auto* copyMenu = new CopyMenu(*this);
+    copyMenu->addCommand(QStringLiteral("結果をコピー"), [this] { copyResults(false); });
+    copyMenu->addCommand(QStringLiteral("見出しと結果をコピー"), [this] { copyResults(true); });
 
     connect(&Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(&Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -170,6 +176,11 @@ void Form1::layOut() {
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(Form1Layout::TimerIntervalMs);
+}
+
+void Form1::copyResults(bool withHeader) {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(m_controller.resultsText(withHeader)));
 }
 
 void Form1::Form_Load() {

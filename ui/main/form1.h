@@ -67,6 +67,10 @@ public:
     Form2* graphWindow() const { return m_form2.get(); }
     Form4* helpWindow() const { return m_form4.get(); }
 
+    // The numbers on show to the clipboard as one tab-separated line, with
+    // the column names above it if asked (Ctrl+C and the context menu).
+    void copyResults(bool withHeader);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

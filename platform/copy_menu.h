@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// A window's context menu of copy commands. It opens with a right click, the
+// Menu key or Shift+F10; the first command also answers Ctrl+C anywhere in
+// the window. While a modal box is open the window gets no keys or clicks,
+// so nothing is copied from behind it.
+class CopyMenu final : public QObject {
+    Q_OBJECT
+public:
+    explicit CopyMenu(QWidget& window);
+
+    void addCommand(const QString& text, std::function<void()> copy);
+    const QMenu& menu() const { return m_menu; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& m_window;
+    QMenu m_menu;
+};
