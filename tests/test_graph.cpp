@@ -192,6 +192,21 @@ private slots:
         QVERIFY(!HasInk(image, QRect(ColumnOf(x) - 3, RowOf(y) + 2, 3, textHeight - 4)));
     }
 
+    void printedTextStaysInsideTheSurface() {
+        Graph g;
+        const QImage& image = g.draw();
+        // One logical pixel along the right and the bottom edge, in device
+        // pixels; only the x axis may reach the right edge.
+        const int edge = qCeil(image.devicePixelRatio());
+        const int axisRow = g.picture().devicePixel(0, 110).y();
+        const QRect aboveAxis(image.width() - edge, 0, edge, axisRow - edge);
+        const QRect belowAxis(image.width() - edge, axisRow + 2 * edge, edge,
+                              image.height() - axisRow - 2 * edge);
+        QVERIFY(!HasInk(image, aboveAxis));
+        QVERIFY(!HasInk(image, belowAxis));
+        QVERIFY(!HasInk(image, QRect(0, image.height() - edge, image.width(), edge)));
+    }
+
     void xLabelsStandUnderTheirTicks() {
         Graph g;
         const QImage& image = g.draw();
