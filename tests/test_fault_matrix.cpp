@@ -28,7 +28,6 @@
 #include <QWindow>
 #include <QtTest>
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -113,7 +112,15 @@ void EnterState(Form1Fixture& f, MainState state) {
     QCOMPARE(ObservedState(*f.form), std::optional(state));
 }
 
-using Action = std::function<void(QMessageBox&)>;
+// Shows a fresh main window, opens the help beside it if asked, then brings
+// the main window into a state.
+void ShowInState(Form1Fixture& f, MainState state, bool helpOpen) {
+    f.form->show();
+    if (helpOpen) {
+        f.form->Command8_Click();
+    }
+    EnterState(f, state);
+}
 
 // A main window asking and informing through the real message boxes.
 struct RealBoxes {
@@ -261,11 +268,7 @@ void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState() {
     QFETCH(MainState, state);
     QFETCH(bool, helpOpen);
     Form1Fixture f;
-    f.form->show();
-    if (helpOpen) {
-        f.form->Command8_Click();
-    }
-    EnterState(f, state);
+    ShowInState(f, state, helpOpen);
     const MainWindowState before = Snapshot(f);
     f.cues.cues.clear();
 
@@ -444,11 +447,7 @@ void FaultMatrixTest::copyingInEveryStateTakesWhatIsOnShowAndChangesNothing() {
     QFETCH(MainState, state);
     QFETCH(bool, helpOpen);
     Form1Fixture f;
-    f.form->show();
-    if (helpOpen) {
-        f.form->Command8_Click();
-    }
-    EnterState(f, state);
+    ShowInState(f, state, helpOpen);
     f.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     const MainWindowState before = Snapshot(f);

@@ -6,8 +6,8 @@
 #include "controller/services.h"
 #include "engine/deck.h"
 #include "engine/tally.h"
-#include "platform/clock.h"
-#include "platform/generator.h"
+#include "platform/splitmix_generator.h"
+#include "platform/system_clock.h"
 #include "ui/help/help_text.h"
 
 #include <algorithm>

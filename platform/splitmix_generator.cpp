@@ -1,4 +1,4 @@
-#include "platform/generator.h"
+#include "platform/splitmix_generator.h"
 
 #include <bit>
 
