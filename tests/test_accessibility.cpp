@@ -1,3 +1,4 @@
+#include "platform/copy_menu.h"
 #include "tests/support/form1_fixture.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
@@ -79,6 +80,7 @@ private slots:
     void initialisationAnnouncesTheClearedFrequency();
 
     void graphAndHelpSurfacesCarryTheirText();
+    void copyMenuItemsAreNamed();
 };
 
 void AccessibilityTest::initTestCase() {
@@ -229,6 +231,25 @@ void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
     QVERIFY(paragraphs.contains(
         QStringLiteral("手動でやる場合は、［トランプをきる］ボタンをクリックし、次に、［トランプを"
                        "引く］ボタンをクリックします。")));
+}
+
+void AccessibilityTest::copyMenuItemsAreNamed() {
+    Form1Fixture f;
+    Tally tally;
+    Form2 graph(tally);
+    const auto names = [](QWidget& window) {
+        QStringList items;
+        const CopyMenu* copy = window.findChild<CopyMenu*>();
+        QAccessibleInterface* menu =
+            QAccessible::queryAccessibleInterface(const_cast<QMenu*>(&copy->menu()));
+        for (int i = 0; menu != nullptr && i < menu->childCount(); ++i) {
+            items << menu->child(i)->text(QAccessible::Name);
+        }
+        return items;
+    };
+    QCOMPARE(names(*f.form),
+             (QStringList{QStringLiteral("結果をコピー"), QStringLiteral("見出しと結果をコピー")}));
+    QCOMPARE(names(graph), QStringList{QStringLiteral("グラフをコピー")});
 }
 
 QTEST_MAIN(AccessibilityTest)
