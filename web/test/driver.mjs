@@ -1,7 +1,9 @@
 // Drives the page as a user does, by role and name, on virtual time: the
 // page's clock and frame source are replaced before it loads, and a test
 // steps them.
-import { openPage } from "./browser.mjs";
+import assert from "node:assert/strict";
+import { after, afterEach, before } from "node:test";
+import { launch, openPage } from "./browser.mjs";
 
 // Runs in the page before its own scripts.
 function installVirtualTime() {
@@ -45,6 +47,30 @@ export function openVirtual(browser, options = {}) {
     ...options,
     before: before ? `(${installVirtualTime})(); (${before})();` : installVirtualTime,
   });
+}
+
+// One browser for a test file and a fresh page on virtual time for each test
+// that opens one; after each test, no request may have left the page.
+export function pagesOnVirtualTime() {
+  let browser;
+  let current = null;
+  before(async () => {
+    browser = await launch();
+  });
+  after(() => browser?.close());
+  afterEach(async () => {
+    if (current !== null) {
+      assert.deepEqual(current.refused, [], "no request leaves the page");
+      await current.page.close();
+      current = null;
+    }
+  });
+  return {
+    async open(options = {}) {
+      current = await openVirtual(browser, options);
+      return current.page;
+    },
+  };
 }
 
 export const FrameMs = 16;

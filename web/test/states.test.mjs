@@ -2,9 +2,8 @@
 // same state table as the desktop's tests, with the focus on the next natural
 // action after each step.
 import assert from "node:assert/strict";
-import { after, afterEach, before, beforeEach, describe, test } from "node:test";
-import { launch } from "./browser.mjs";
-import { button, buttonsAndTimer, focusedName, openVirtual, runFrames, shown } from "./driver.mjs";
+import { beforeEach, describe, test } from "node:test";
+import { button, buttonsAndTimer, focusedName, pagesOnVirtualTime, runFrames, shown } from "./driver.mjs";
 
 // Enabled (E) or disabled (D) per button in tab order, and whether the timer runs.
 const States = {
@@ -17,19 +16,10 @@ const States = {
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 
-let browser;
+const pages = pagesOnVirtualTime();
 let page;
-let refused;
-before(async () => {
-  browser = await launch();
-});
-after(() => browser?.close());
 beforeEach(async () => {
-  ({ page, refused } = await openVirtual(browser));
-});
-afterEach(async () => {
-  assert.deepEqual(refused, [], "no request leaves the page");
-  await page.close();
+  page = await pages.open();
 });
 
 async function expectState(name, focus) {

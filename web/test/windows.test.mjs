@@ -1,9 +1,16 @@
 // The graph and the help as in-page windows, the exit box, the cues and copying.
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
-import { after, afterEach, before, describe, test } from "node:test";
-import { launch } from "./browser.mjs";
-import { button, focusedName, openVirtual, runFrames, shown, visibleWindows, windowButton } from "./driver.mjs";
+import { describe, test } from "node:test";
+import {
+  button,
+  focusedName,
+  pagesOnVirtualTime,
+  runFrames,
+  shown,
+  visibleWindows,
+  windowButton,
+} from "./driver.mjs";
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 
@@ -35,20 +42,11 @@ function cueSeconds(name) {
   return dataBytes / 2 / wav.readUInt32LE(24);
 }
 
-let browser;
+const pages = pagesOnVirtualTime();
 let page;
-let refused;
-before(async () => {
-  browser = await launch();
-});
-after(() => browser?.close());
-afterEach(async () => {
-  assert.deepEqual(refused, [], "no request leaves the page");
-  await page.close();
-});
 
 async function open(viewport = {}) {
-  ({ page, refused } = await openVirtual(browser, { ...viewport, before: listen }));
+  page = await pages.open({ ...viewport, before: listen });
 }
 
 const rectOf = (id) =>
