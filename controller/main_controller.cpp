@@ -37,12 +37,6 @@ const std::array<std::string, 4> ResultsHeader = {"引いた全カード枚数",
                                                   "引いた３の倍数のカード枚数",
                                                   "３の倍数のカードを引いた割合", "理論上の確率"};
 
-// The digits of a number as shown, without the blank of a sign column.
-std::string Digits(const std::string& shown) {
-    const auto first = shown.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : shown.substr(first);
-}
-
 std::string TabSeparated(const std::array<std::string, 4>& fields) {
     return fields[0] + '\t' + fields[1] + '\t' + fields[2] + '\t' + fields[3];
 }
@@ -59,8 +53,8 @@ std::int16_t MainController::RunMode() const {
 void MainController::load() {
     showCard(AceOfSpades);
     showTexts(m_tally.ResetTally());
-    showNumber(NumberBox::Theory, TheoreticalRatioText());
-    showNumber(NumberBox::Frequency, {});
+    m_services.view.showNumber(NumberBox::Theory, TheoreticalRatioText());
+    m_services.view.showNumber(NumberBox::Frequency, {});
     enterState(MainState::Idle);
 }
 
@@ -110,7 +104,7 @@ void MainController::initialise() {
     m_services.cues.PlayCue(InitCue);
     showCard(AceOfSpades);
     showTexts(m_tally.ResetTally());
-    showNumber(NumberBox::Frequency, {});
+    m_services.view.showNumber(NumberBox::Frequency, {});
     enterState(MainState::Idle);
 }
 
@@ -146,10 +140,15 @@ void MainController::mainClosed() {
 }
 
 std::string MainController::resultsText(bool withHeader) const {
-    const auto shown = [this](NumberBox box) { return m_shown[static_cast<std::size_t>(box)]; };
+    // What the boxes show, in digits alone: the frequency box is empty
+    // exactly while no trial is counted, and otherwise shows the latest element.
+    const std::int32_t trials = m_tally.TrialCount();
+    const std::string frequency =
+        trials == 0 ? std::string()
+                    : RatioText(m_tally.RatioHistory()[static_cast<std::size_t>(trials)]);
     const std::string line =
-        TabSeparated({Digits(shown(NumberBox::Trials)), Digits(shown(NumberBox::Hits)),
-                      shown(NumberBox::Frequency), shown(NumberBox::Theory)});
+        TabSeparated({PlainNumberText(trials), PlainNumberText(m_tally.HitCount()), frequency,
+                      TheoreticalRatioText()});
     return withHeader ? TabSeparated(ResultsHeader) + '\n' + line : line;
 }
 
@@ -175,19 +174,14 @@ void MainController::showCard(CardIndex card) {
     m_services.view.showCard(card);
 }
 
-void MainController::showNumber(NumberBox box, const std::string& text) {
-    m_shown[static_cast<std::size_t>(box)] = text;
-    m_services.view.showNumber(box, text);
-}
-
 void MainController::showTexts(const TallyTexts& texts) {
     if (texts.trials) {
-        showNumber(NumberBox::Trials, *texts.trials);
+        m_services.view.showNumber(NumberBox::Trials, *texts.trials);
     }
     if (texts.hits) {
-        showNumber(NumberBox::Hits, *texts.hits);
+        m_services.view.showNumber(NumberBox::Hits, *texts.hits);
     }
     if (texts.frequency) {
-        showNumber(NumberBox::Frequency, *texts.frequency);
+        m_services.view.showNumber(NumberBox::Frequency, *texts.frequency);
     }
 }

@@ -4,7 +4,6 @@
 #include "engine/deck.h"
 #include "engine/tally.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -71,7 +70,6 @@ public:
 private:
     void enterState(MainState state);
     void showCard(CardIndex card);
-    void showNumber(NumberBox box, const std::string& text);
     void showTexts(const TallyTexts& texts);
     // Focus back on the button that opened a window, or where the state puts it.
     void returnFocus(Button opener);
@@ -81,6 +79,4 @@ private:
     MainState m_state = MainState::Idle;
     CardIndex m_drawnCard = AceOfSpades;
     bool m_graphOnView = false;
-    // The text each number box shows, indexed by NumberBox.
-    std::array<std::string, 4> m_shown;
 };
