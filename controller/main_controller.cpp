@@ -1,16 +1,14 @@
 #include "controller/main_controller.h"
 
+#include "design/form1_layout.h"
+#include "design/texts.h"
 #include "engine/number_text.h"
 
 #include <array>
 
 namespace {
 
-const std::string DialogTitle = "トランプ";
-const std::string ExitQuestion = "終了していいですか？";
-const std::string HistoryFullMessage =
-    "これ以上の実験は記録できません。\n"
-    "［初期化］ボタンをクリックすると、実験を最初からやり直せます。";
+const std::string DialogTitle(Texts::DialogTitle);
 
 // Which buttons are enabled, whether the timer runs and which button a user
 // most likely wants next, per state. The focus never goes to 終了 by itself,
@@ -33,12 +31,17 @@ constexpr std::array<StateRow, 5> StateTable = {{
     /* Finished    */ {{D, D, E, D, D, E, E, E}, false, Button::Graph},
 }};
 
-const std::array<std::string, 4> ResultsHeader = {"引いた全カード枚数",
-                                                  "引いた３の倍数のカード枚数",
-                                                  "３の倍数のカードを引いた割合", "理論上の確率"};
-
 std::string TabSeparated(const std::array<std::string, 4>& fields) {
     return fields[0] + '\t' + fields[1] + '\t' + fields[2] + '\t' + fields[3];
+}
+
+// The columns are named as the rows of their number boxes.
+std::array<std::string, 4> ResultsHeader() {
+    std::array<std::string, 4> names;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = Form1Layout::RowName(Form1Layout::NumberLabels[i]);
+    }
+    return names;
 }
 
 } // namespace
@@ -75,7 +78,7 @@ void MainController::takeCard() {
     const TrialOutcome outcome = m_tally.RecordManualTrial(m_drawnCard);
     showTexts(outcome.texts);
     if (outcome.result == TrialResult::HistoryFull) {
-        m_services.confirmation.inform(HistoryFullMessage, DialogTitle);
+        m_services.confirmation.inform(std::string(Texts::HistoryFull), DialogTitle);
     }
 }
 
@@ -85,11 +88,12 @@ void MainController::shuffle() {
 
 void MainController::quit() {
     m_services.cues.PlayCue(ExitCue);
-    m_services.confirmation.ask(ExitQuestion, DialogTitle, [this](int ExitAnswer) {
-        if (ExitAnswer == AnswerYes) {
-            m_services.programEnd.end();
-        }
-    });
+    m_services.confirmation.ask(std::string(Texts::ExitQuestion), DialogTitle,
+                                [this](int ExitAnswer) {
+                                    if (ExitAnswer == AnswerYes) {
+                                        m_services.programEnd.end();
+                                    }
+                                });
 }
 
 void MainController::startAuto() {
@@ -111,12 +115,12 @@ void MainController::initialise() {
 void MainController::openGraph() {
     m_services.windows.hideMain();
     m_graphOnView = true;
-    m_services.windows.openGraph();
+    m_services.windows.showGraph();
 }
 
 void MainController::openHelp() {
     m_services.cues.PlayCue(InitCue);
-    m_services.windows.openHelp();
+    m_services.windows.showHelp();
 }
 
 void MainController::graphClosed() {
@@ -125,11 +129,11 @@ void MainController::graphClosed() {
     returnFocus(Button::Graph);
 }
 
-void MainController::helpClosed(Closing how) {
+void MainController::helpClosed(ClosedBy how) {
     // Through its frame the help leaves the main window as it was. Through its
     // close button it brings the main window back, but not beside the graph:
     // trials made there would change the counts under a graph that is on view.
-    if (how == Closing::CloseButton && !m_graphOnView) {
+    if (how == ClosedBy::CloseButton && !m_graphOnView) {
         m_services.windows.showMain();
     }
     returnFocus(Button::Help);
@@ -149,7 +153,7 @@ std::string MainController::resultsText(bool withHeader) const {
     const std::string line =
         TabSeparated({PlainNumberText(trials), PlainNumberText(m_tally.HitCount()), frequency,
                       TheoreticalRatioText()});
-    return withHeader ? TabSeparated(ResultsHeader) + '\n' + line : line;
+    return withHeader ? TabSeparated(ResultsHeader()) + '\n' + line : line;
 }
 
 void MainController::enterState(MainState state) {

@@ -51,7 +51,7 @@ public:
     void openHelp();   // HELP
     void tick();       // the timer
     void graphClosed();
-    void helpClosed(Closing how);
+    void helpClosed(ClosedBy how);
     // The main window closed through its frame: the program ends, unasked.
     void mainClosed();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/surface_layouts.h"
 #include "engine/deck.h"
 
 #include <array>
@@ -76,9 +77,6 @@ public:
     virtual void hideMain() = 0;
     // Makes the main window visible, brings it to the front and activates it.
     virtual void showMain() = 0;
-    virtual void openGraph() = 0;
-    virtual void openHelp() = 0;
+    virtual void showGraph() = 0;
+    virtual void showHelp() = 0;
 };
-
-// How a secondary window was closed.
-enum class Closing { CloseButton, Frame };

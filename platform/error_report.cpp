@@ -1,5 +1,8 @@
 #include "platform/error_report.h"
 
+#include "design/texts.h"
+#include "platform/design_qt.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -44,7 +47,7 @@ void ReportFatalError(const QString& message) {
     std::fprintf(stderr, "toranpu: fatal error: %s\n", qPrintable(message));
     std::fflush(stderr);
     if (CanShowBox()) {
-        QMessageBox::critical(nullptr, QStringLiteral("トランプ"),
+        QMessageBox::critical(nullptr, ToQString(Texts::DialogTitle),
                               QStringLiteral("エラーが発生したため終了します。\n%1").arg(message));
     }
     std::_Exit(FatalErrorExitCode);
@@ -53,26 +56,4 @@ void ReportFatalError(const QString& message) {
 void InstallErrorReport() {
     std::set_terminate(OnTerminate);
     qInstallMessageHandler(OnQtMessage);
-}
-
-bool Application::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        ReportFatalError(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        ReportFatalError(QStringLiteral("unknown error"));
-    }
-}
-
-bool NoDisplayAvailable() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) {
-        return false;
-    }
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return false;
-#endif
 }

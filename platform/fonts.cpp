@@ -1,11 +1,14 @@
 #include "platform/fonts.h"
 
+#include "platform/design_qt.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 
 QStringList JapaneseFallbackFamilies() {
-    return {DesignFontFamily, QStringLiteral("Ume P Gothic"), QStringLiteral("IPAPGothic"),
-            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")};
+    return {ToQString(DesignFontFamily), QStringLiteral("Ume P Gothic"),
+            QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+            QStringLiteral("IPAGothic")};
 }
 
 QString JapaneseFontFamily() {
@@ -20,7 +23,7 @@ QString JapaneseFontFamily() {
         }
         // Without a substitution Qt maps the design name to a Latin face and
         // borrows the Japanese glyphs from a wider monospaced fallback.
-        QFont::insertSubstitutions(DesignFontFamily, JapaneseFallbackFamilies().mid(1));
+        QFont::insertSubstitutions(ToQString(DesignFontFamily), JapaneseFallbackFamilies().mid(1));
         return found.isEmpty() ? QFont().family() : found;
     }();
     return family;
@@ -36,6 +39,5 @@ QFont JapaneseFont(qreal pointSize, bool bold) {
 }
 
 void ApplyDefaultFont() {
-    constexpr qreal DefaultPointSize = 9;
-    QApplication::setFont(JapaneseFont(DefaultPointSize));
+    QApplication::setFont(JapaneseFont(WindowFont));
 }

@@ -1,6 +1,6 @@
 #include "platform/line_control.h"
 
-#include "platform/twips.h"
+#include "platform/design_qt.h"
 
 #include <QFrame>
 #include <algorithm>

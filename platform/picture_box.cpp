@@ -1,6 +1,7 @@
 #include "platform/picture_box.h"
 
-#include "platform/twips.h"
+#include "design/surface_layouts.h"
+#include "platform/design_qt.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,13 +10,13 @@
 
 namespace {
 
-// The toolkit's default border: a sunken 3-D edge, 2 pixels (30 twips) on each side.
-constexpr int BorderWidth = 2;
+// The toolkit's default border: a sunken 3-D edge on each side.
+constexpr int BorderWidth = TwipsToPixels(SurfaceBorderTwips);
 
 } // namespace
 
 QRgb QBColor(int number) {
-    return QBColorTable.at(static_cast<std::size_t>(number));
+    return ToQRgb(PaletteColours.at(static_cast<std::size_t>(number)));
 }
 
 PictureBox::PictureBox(QWidget* parent)

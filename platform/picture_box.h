@@ -1,35 +1,19 @@
 #pragma once
 
+#include "design/units.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QImage>
 #include <QPoint>
 #include <QString>
-#include <array>
 #include <optional>
 
-// The 16-colour palette that drawing colours are numbered by.
-inline constexpr std::array<QRgb, 16> QBColorTable = {
-    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
-    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
-    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
-};
-
-inline constexpr int QBBlack = 0;
-inline constexpr int QBLightBlue = 9;
+inline constexpr int QBBlack = PaletteBlack;
+inline constexpr int QBLightBlue = PaletteLightBlue;
 
 // Palette number 0..15 to its colour.
 QRgb QBColor(int number);
-
-// A user coordinate system over the area inside the border: the inner area's
-// top-left corner is (ScaleLeft, ScaleTop), its extent ScaleWidth x ScaleHeight.
-struct UserScale {
-    float ScaleLeft = 0.0f;
-    float ScaleTop = 0.0f;
-    float ScaleWidth = 1.0f;
-    float ScaleHeight = 1.0f;
-};
 
 // A drawing surface that keeps what is drawn on it: every drawing operation
 // paints into a retained image, and a repaint only copies that image.

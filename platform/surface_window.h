@@ -1,29 +1,11 @@
 #pragma once
 
+#include "design/surface_layouts.h"
 #include "platform/picture_box.h"
-#include "platform/twips.h"
 
 #include <QFrame>
 #include <QPushButton>
-#include <QRgb>
 #include <QWidget>
-
-// How a surface window was closed.
-enum class ClosedBy { CloseButton, Frame };
-
-// A surface window as designed, in twips from the client area's top-left corner.
-struct SurfaceWindowLayout {
-    const char* title;
-    int clientWidth;
-    int clientHeight;
-    TwipsRect closeButton;
-    int ruleLeft;
-    int ruleRight;
-    int ruleY;
-    // The surface's outer rectangle, its 3-D border included.
-    TwipsRect surface;
-    QRgb surfaceBack;
-};
 
 // A window of fixed size with a 閉じる button at the top right over a
 // horizontal rule and a retained drawing surface below. It draws its surface
@@ -52,7 +34,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton m_closeButton{QStringLiteral("閉じる"), this};
+    QPushButton m_closeButton{this};
     QFrame m_rule{this};
     PictureBox m_surface{this};
     bool m_closingByButton = false;

@@ -389,7 +389,7 @@ void ControllerTest::helpClosingShowsTheMainWindowUnlessTheGraphIsOnView() {
         f.controller.openGraph();
     }
 
-    f.controller.helpClosed(byCloseButton ? Closing::CloseButton : Closing::Frame);
+    f.controller.helpClosed(byCloseButton ? ClosedBy::CloseButton : ClosedBy::Frame);
 
     QCOMPARE(f.window.mainShown, mainShown);
     QCOMPARE(f.window.mainVisible, !graphOnView);
@@ -427,7 +427,7 @@ void ControllerTest::focusGoesToTheNextNaturalButton() {
         (f.controller.*action)();
     }
     if (f.window.helpShown > 0) {
-        f.controller.helpClosed(Closing::CloseButton);
+        f.controller.helpClosed(ClosedBy::CloseButton);
     }
     QCOMPARE(f.window.focused, std::optional(focused));
     QVERIFY(f.window.isEnabled(focused));
@@ -456,6 +456,14 @@ void ControllerTest::resultsTextIsWhatTheBoxesShow() {
 
     f.controller.initialise();
     QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923"));
+
+    // The frequency as the box shows it, from the stored single: 6 of 11 is
+    // 0.5454546 there, where the exact quotient would give 0.5454545.
+    for (int trial = 1; trial <= 11; ++trial) {
+        f.drawByHand(trial <= 6 ? 3 : 1);
+    }
+    QCOMPARE(f.window.text(NumberBox::Frequency), QStringLiteral("0.5454546"));
+    QCOMPARE(f.controller.resultsText(false), std::string("11\t6\t0.5454546\t0.3076923"));
 }
 
 void ControllerTest::randomEventsKeepTheWindowConsistent_data() {

@@ -114,7 +114,7 @@ private slots:
         const QImage& text = help->surface().image();
         QVERIFY(HasInk(text, QRect(0, 0, text.width(), text.height() / 4)));
         help->Command1_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DeleteClosedWindows();
         QVERIFY(f.form->isVisible());
         QCOMPARE(ObservedState(*f.form), std::optional(MainState::Idle));
     }

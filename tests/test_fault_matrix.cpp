@@ -2,8 +2,8 @@
 // reached by hand, the graph opened at the 16-bit bound and at the last trial,
 // every window closed through its frame, and clicks arriving while a modal box
 // waits for its answer. The other faults are tested beside the code they hit:
-// no display in test_program, cue files and audio output in test_sound_silent
-// and test_fault_sound, no Japanese font in test_fault_font.
+// no display in test_program, cue files and audio output in test_sound_silent,
+// no Japanese font in test_fault_font.
 
 // Clicks go through the window system, where a modal box blocks them, rather
 // than straight to the widget.
@@ -53,10 +53,6 @@ void RunToTheLimit(Form1Fixture& f) {
     f.generator.values = {ScriptedGenerator::ValueFor(1)};
     f.form->Command4_Click();
     f.runToTheLimit();
-}
-
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Closes a window the way its frame's close button does.

@@ -18,10 +18,6 @@ void CheckControlsAgree(Form1Fixture& f) {
     QCOMPARE(Trimmed(f.form->label(4)), QString::number(f.tally.HitCount()));
 }
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class Form1Test : public QObject {

@@ -1,8 +1,9 @@
+#include "design/help_text.h"
 #include "platform/fonts.h"
 #include "tests/image_probe.h"
+#include "tests/support/form1_checks.h"
 #include "tests/support/form1_fixture.h"
 #include "ui/help/form4.h"
-#include "ui/help/help_text.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -11,19 +12,9 @@
 
 namespace {
 
-constexpr QChar FullWidthSpace = QChar(0x3000);
-
 QString HelpLine(int number) {
     const std::string_view line = HelpLines.at(static_cast<std::size_t>(number - 1));
     return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-}
-
-int LeadingFullWidthSpaces(const QString& line) {
-    int count = 0;
-    while (count < line.size() && line.at(count) == FullWidthSpace) {
-        ++count;
-    }
-    return count;
 }
 
 // A help window on its own.
@@ -37,98 +28,12 @@ struct Help {
     }
 };
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class HelpTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyDefaultFont(); }
-
-    void linesAreTheTextCharacterForCharacter_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("text");
-        const QStringList expected = {
-            QString(),
-            QStringLiteral("　【問　　題】"),
-            QStringLiteral("　　　　　　　　ここにトランブが１組あります。"),
-            QStringLiteral("　　　　　　　　ジョーカー２枚を除いて５２枚を使います。"),
-            QStringLiteral("　　　　　　　　３の倍数は、スペード、クローバ、ダイヤ、ハートに、"
-                           "それぞれ ３ と ６ と ９ "),
-            QStringLiteral("　　　　　　　と １２ の４枚ずつあるので、４×４＝１６枚あります。"),
-            QStringLiteral("　　　　　　　　この５２枚のトランプから１枚引いたとき、"
-                           "そのカードが３の倍数である確率"),
-            QStringLiteral("　　　　　　　を考えます。"),
-            QStringLiteral("　　　　　　　　５２枚のうち１６枚が３の倍数のカードなので、"
-                           "数学的には １６／５２ になり"),
-            QStringLiteral("　　　　　　　ます。"),
-            QStringLiteral("　　　　　　　　しかし、実際には、１枚ずつトランプを引いては"
-                           "戻すことを５２回行ったら、"),
-            QStringLiteral(
-                "　　　　　　　３の倍数のカードがちょうど１６回出るということはありませんね。"),
-            QStringLiteral("　　　　　　　　では、数学的に求めた理論上の確率の １６／５２ "
-                           "との関係はどうなってい"),
-            QStringLiteral("　　　　　　　るのでしょうか。"),
-            QString(),
-            QStringLiteral("　【操作方法】"),
-            QStringLiteral("　　　　　　　　手動でやる場合は、［トランプをきる］ボタンを"
-                           "クリックし、次に、［トランプを"),
-            QStringLiteral("　　　　　　　引く］ボタンをクリックします。"),
-            QStringLiteral("　　　　　　　　自動でやる場合は、［自動 Start］ボタンをクリックし、"
-                           "次に、［自動 Stop］"),
-            QStringLiteral("　　　　　　　ボタンをクリックします。"),
-            QStringLiteral("　　　　　　　　［グラフ表示］ボタンをクリックすると、"
-                           "実験回数と３の倍数のカードを引いた"),
-            QStringLiteral("　　　　　　　割合の関係がグラフ表示されます。"),
-            QStringLiteral("　　　　　　　　［初期化］ボタンをクリックすると、"
-                           "実験を最初からやり直せます。"),
-        };
-        QCOMPARE(HelpLines.size(), std::size_t{23});
-        for (int number = 1; number <= expected.size(); ++number) {
-            QTest::newRow(qPrintable(QStringLiteral("line %1").arg(number)))
-                << number << expected.at(number - 1);
-        }
-    }
-    void linesAreTheTextCharacterForCharacter() {
-        QFETCH(int, number);
-        QFETCH(QString, text);
-        QCOMPARE(HelpLine(number), text);
-    }
-
-    void spacesAreCountedAsDesigned_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<int>("leadingFullWidth");
-        QTest::addColumn<int>("halfWidth");
-        QTest::addColumn<bool>("endsWithHalfWidth");
-        const struct {
-            int number, leading, half;
-            bool last;
-        } rows[] = {
-            {1, 0, 0, false},  {2, 1, 0, false},  {3, 8, 0, false},  {4, 8, 0, false},
-            {5, 8, 6, true},   {6, 7, 2, false},  {7, 8, 0, false},  {8, 7, 0, false},
-            {9, 8, 2, false},  {10, 7, 0, false}, {11, 8, 0, false}, {12, 7, 0, false},
-            {13, 8, 2, false}, {14, 7, 0, false}, {15, 0, 0, false}, {16, 1, 0, false},
-            {17, 8, 0, false}, {18, 7, 0, false}, {19, 8, 2, false}, {20, 7, 0, false},
-            {21, 8, 0, false}, {22, 7, 0, false}, {23, 8, 0, false},
-        };
-        for (const auto& row : rows) {
-            QTest::newRow(qPrintable(QStringLiteral("line %1").arg(row.number)))
-                << row.number << row.leading << row.half << row.last;
-        }
-    }
-    void spacesAreCountedAsDesigned() {
-        QFETCH(int, number);
-        QFETCH(int, leadingFullWidth);
-        QFETCH(int, halfWidth);
-        QFETCH(bool, endsWithHalfWidth);
-        const QString line = HelpLine(number);
-        QCOMPARE(LeadingFullWidthSpaces(line), leadingFullWidth);
-        QCOMPARE(line.count(QLatin1Char(' ')), halfWidth);
-        QCOMPARE(line.endsWith(QLatin1Char(' ')), endsWithHalfWidth);
-    }
 
     void everyLineFitsInsideTheBorder_data() {
         QTest::addColumn<int>("number");

@@ -1,9 +1,12 @@
+#include "engine/tally.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "tests/image_probe.h"
+#include "ui/graph/form2.h"
 
 #include <QFontMetrics>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +21,18 @@ void SetUp(PictureBox& box) {
     box.setGeometry(0, 0, 104, 54);
     box.setBackColor(Qt::white);
     box.setUserScale(TwoUnitsPerPixel);
+}
+
+// The same box with one unit to a logical pixel, for the checks that hold
+// on a screen of any scale.
+void SetUpOneUnitPerPixel(PictureBox& box) {
+    box.setGeometry(0, 0, 104, 54);
+    box.setBackColor(Qt::white);
+    box.setUserScale({0, 0, 100, 50});
+}
+
+int Scaled(int logical, qreal ratio) {
+    return qRound(logical * ratio);
 }
 
 } // namespace
@@ -42,12 +57,60 @@ private slots:
         QCOMPARE(QBColor(number), colour);
     }
 
-    void imageCoversTheAreaInsideTheBorder() {
+    // The image covers the area inside the border in the screen's own
+    // pixels, so that drawing stays sharp on a scaled screen (CTest runs the
+    // checks below again at 1.5 and 2 times).
+    void imageHasTheScreensPixelsInsideTheBorder() {
         PictureBox box;
-        SetUp(box);
+        SetUpOneUnitPerPixel(box);
+        const qreal ratio = box.devicePixelRatioF();
         QCOMPARE(box.innerSize(), QSize(100, 50));
-        QCOMPARE(box.image().size(), QSize(100, 50));
-        QCOMPARE(box.image().devicePixelRatio(), 1.0);
+        QCOMPARE(box.image().size(), QSize(Scaled(100, ratio), Scaled(50, ratio)));
+        QCOMPARE(box.image().devicePixelRatio(), ratio);
+        QCOMPARE(box.devicePixel(10, 5),
+                 QPoint(Scaled(100, ratio) * 10 / 100, Scaled(50, ratio) * 5 / 50));
+    }
+
+    void pointsAndLinesAreOneLogicalPixelWide() {
+        PictureBox box;
+        SetUpOneUnitPerPixel(box);
+        const int pen = std::max(1, qRound(box.devicePixelRatioF()));
+        box.PSet(10, 5, QBLightBlue);
+        box.Line(20, 30, 40, 30, QBBlack);
+        const QImage& image = box.image();
+        QCOMPARE(CountPixels(image, LightBlue, QRect(box.devicePixel(10, 5), QSize(pen, pen))),
+                 pen * pen);
+        QCOMPARE(CountPixels(image, LightBlue, image.rect()), pen * pen);
+        const QPoint from = box.devicePixel(20, 30);
+        const int length = box.devicePixel(40, 30).x() - from.x() + pen;
+        QCOMPARE(CountPixels(image, Black, QRect(from, QSize(length, pen))), length * pen);
+        QCOMPARE(CountPixels(image, Black, image.rect()), length * pen);
+    }
+
+    void textIsRenderedAtTheScreensResolution() {
+        PictureBox box;
+        SetUpOneUnitPerPixel(box);
+        const qreal ratio = box.devicePixelRatioF();
+        box.setFont(JapaneseFont(11.25));
+        box.Print(QStringLiteral("問"));
+        const QImage& image = box.image();
+        // A 15-pixel glyph: ink in the lower half of its line, none below it.
+        QVERIFY(HasInk(image, QRect(0, Scaled(9, ratio), Scaled(15, ratio), Scaled(4, ratio))));
+        QVERIFY(!HasInk(image, QRect(0, Scaled(16, ratio), image.width(), image.height())));
+    }
+
+    void graphSurfaceIsSharp() {
+        Tally tally;
+        Form2 form(tally);
+        form.Form_Activate();
+        const qreal ratio = form.surface().devicePixelRatioF();
+        const QImage& image = form.surface().image();
+        QCOMPARE(image.size(), QSize(Scaled(629, ratio), Scaled(317, ratio)));
+        // Between two ticks, the y axis at x = 100 is one logical pixel wide.
+        const QPoint axis = form.surface().devicePixel(100, 55);
+        QCOMPARE(image.pixel(axis), Black);
+        QCOMPARE(CountPixels(image, Black, QRect(axis.x() - 10, axis.y(), 30, 1)),
+                 std::max(1, qRound(ratio)));
     }
 
     void mapsUserCoordinatesToPixels_data() {

@@ -2,7 +2,6 @@
 
 #include "controller/main_controller.h"
 #include "controller/services.h"
-#include "engine/tally.h"
 #include "tests/support/fakes.h"
 
 #include <QString>
@@ -24,8 +23,8 @@ public:
         mainVisible = true;
         ++mainShown;
     }
-    void openGraph() override { graphOpen = true; }
-    void openHelp() override { ++helpShown; }
+    void showGraph() override { graphOpen = true; }
+    void showHelp() override { ++helpShown; }
 
     QString text(NumberBox box) const { return texts.at(static_cast<std::size_t>(box)); }
     bool isEnabled(Button button) const { return enabled.at(static_cast<std::size_t>(button)); }
@@ -44,7 +43,7 @@ public:
 };
 
 // The main window's rules over fakes, loaded as the program starts them.
-struct ControllerFixture {
+struct ControllerFixture : FakeServices {
     ControllerFixture() { controller.load(); }
 
     // Shuffle, let one tick show the card, draw it: one trial by hand.
@@ -52,12 +51,6 @@ struct ControllerFixture {
     // Ticks until the automatic run has stopped; returns the number of ticks.
     int runToTheLimit();
 
-    Tally tally;
-    FakeClock clock;
-    ScriptedGenerator generator;
-    FakeConfirmation confirmation;
-    FakeProgramEnd programEnd;
-    RecordingCuePlayer cues;
     FakeMainWindow window;
     MainController controller{
         tally, {clock, generator, window, cues, confirmation, programEnd, window, window}};

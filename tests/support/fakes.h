@@ -3,6 +3,7 @@
 #include "controller/services.h"
 #include "engine/clock.h"
 #include "engine/generator.h"
+#include "engine/tally.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,4 +84,15 @@ public:
     std::function<QString()> look;
     QStringList cues;
     QStringList seen;
+};
+
+// The tally and every outside service the rules call but the view, as the
+// fakes above: what each fixture of a front-end starts from.
+struct FakeServices {
+    Tally tally;
+    FakeClock clock;
+    ScriptedGenerator generator;
+    FakeConfirmation confirmation;
+    FakeProgramEnd programEnd;
+    RecordingCuePlayer cues;
 };

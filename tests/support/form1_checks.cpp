@@ -2,6 +2,7 @@
 
 #include "tests/support/controller_fixture.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,4 +32,8 @@ QPushButton& CommandButton(Form1& form, int number) {
     auto* button = form.findChild<QPushButton*>(QStringLiteral("Command%1").arg(number));
     Q_ASSERT(button != nullptr);
     return *button;
+}
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -18,3 +18,6 @@ QList<int> VisibleCards(const Form1& form);
 QString Trimmed(const QLabel& label);
 // A button to click, found as a user finds it: by its place in the window.
 QPushButton& CommandButton(Form1& form, int number);
+// Destroys the secondary windows that closed, as the event loop would once
+// their handlers have returned.
+void DeleteClosedWindows();

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "engine/tally.h"
 #include "tests/support/fakes.h"
 #include "ui/main/form1.h"
 
 #include <memory>
 
-// A main window wired to fakes and loaded, as the program starts it. Any
+// A main window wired to the fakes and loaded, as the program starts it. Any
 // service the test passes replaces the fake of its kind.
-struct Form1Fixture {
+struct Form1Fixture : FakeServices {
     struct Replacements {
         Clock* clock = nullptr;
         Generator* generator = nullptr;
@@ -24,11 +23,5 @@ struct Form1Fixture {
     // Ticks until the automatic run has stopped.
     void runToTheLimit();
 
-    Tally tally;
-    FakeClock clock;
-    ScriptedGenerator generator;
-    FakeConfirmation confirmation;
-    FakeProgramEnd programEnd;
-    RecordingCuePlayer cues;
     std::unique_ptr<Form1> form;
 };

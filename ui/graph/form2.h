@@ -2,16 +2,7 @@
 
 #include "platform/surface_window.h"
 
-#include <span>
-
 class Tally;
-
-// A fixed text of the figure, printed with its top-left corner at (x, y).
-struct GraphLabel {
-    float x;
-    float y;
-    const char* text;
-};
 
 // The graph window: the relative frequency over the trials made so far.
 class Form2 final : public SurfaceWindow {
@@ -30,12 +21,6 @@ public:
 private:
     void drawSurface() override { Form_Activate(); }
     void closeButtonClicked() override { Command1_Click(); }
-
-    void drawYTicks();
-    void drawDashes();
-    void drawXTicks();
-    void printLabels(std::span<const GraphLabel> labels);
-    void drawCurve();
 
     const Tally& m_tally;
     PictureBox& Picture1 = surface();

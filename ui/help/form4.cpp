@@ -1,50 +1,35 @@
 #include "ui/help/form4.h"
 
+#include "design/help_page.h"
+#include "platform/design_qt.h"
 #include "platform/fonts.h"
-#include "ui/help/form4_layout.h"
-#include "ui/help/help_text.h"
 
 namespace {
 
-constexpr QChar FullWidthSpace = QChar(0x3000);
-// A printed line indented this far continues the sentence of the line above.
-constexpr int ContinuationIndent = 7;
-
-// The help text as running text for a screen reader: indents dropped, the
-// printed line breaks inside sentences joined again.
+// The help text as running text for a screen reader, a paragraph a line.
 QString HelpPlainText() {
-    QString text;
-    for (const std::string_view line : HelpLines) {
-        const QString printed = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-        qsizetype indent = 0;
-        while (indent < printed.size() && printed.at(indent) == FullWidthSpace) {
-            ++indent;
-        }
-        if (indent != ContinuationIndent && !text.isEmpty()) {
-            text += QLatin1Char('\n');
-        }
-        text += printed.mid(indent);
+    QStringList paragraphs;
+    for (const std::string& paragraph : HelpPage::Paragraphs()) {
+        paragraphs << QString::fromStdString(paragraph);
     }
-    return text;
+    return paragraphs.join(QLatin1Char('\n'));
 }
 
 } // namespace
 
 Form4::Form4() : SurfaceWindow(Form4Layout::Window) {
-    Picture1.setFont(JapaneseFont(Form4Layout::Picture1PointSize));
+    Picture1.setFont(JapaneseFont(Form4Layout::Picture1Font));
     // The text is printed as pixels; a screen reader gets it as text.
-    Picture1.setAccessibleName(QStringLiteral("設問と操作方法"));
+    Picture1.setAccessibleName(ToQString(Form4Layout::SurfaceName));
     Picture1.setAccessibleDescription(HelpPlainText());
 }
 
 void Form4::Form_Activate() {
     Picture1.Cls();
-    for (const std::string_view line : HelpLines) {
-        if (line.empty()) {
-            Picture1.Print();
-        } else {
-            Picture1.Print(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-        }
+    const float lineHeight = Picture1.textLineHeight();
+    for (const HelpPage::PrintedLine& line : HelpPage::Printout()) {
+        Picture1.CurrentY = static_cast<float>(line.row) * lineHeight;
+        Picture1.Print(ToQString(line.text));
     }
 }
 

@@ -1,17 +1,17 @@
 #include "ui/main/form1.h"
 
+#include "design/form1_layout.h"
+#include "design/texts.h"
 #include "engine/deck.h"
 #include "engine/tally.h"
 #include "platform/copy_menu.h"
+#include "platform/design_qt.h"
 #include "platform/fonts.h"
 #include "platform/line_control.h"
-#include "platform/surface_window.h"
 #include "platform/window.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
-#include "ui/main/accessible_text.h"
 #include "ui/main/card_pictures.h"
-#include "ui/main/form1_layout.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -19,57 +19,26 @@
 
 namespace {
 
-QString LabelCaption(int number) {
-    return QString::fromUtf8(Form1Layout::Labels[static_cast<std::size_t>(number - 1)].caption);
+QString RowName(int labelNumber) {
+    return ToQString(Form1Layout::RowName(labelNumber));
 }
 
-// The row a number box stands on, as a screen reader names it: the caption
-// beside it, or for the two quotients what they are. Empty for other labels.
-QString NumberRowName(int labelNumber) {
-    switch (labelNumber) {
-    case 3:
-        return LabelCaption(2);
-    case 4:
-        return LabelCaption(1);
-    case 6:
-        return QStringLiteral("３の倍数のカードを引いた割合");
-    case 7:
-        return QStringLiteral("理論上の確率");
-    case 9:
-        return LabelCaption(12);
-    case 10:
-        return LabelCaption(11);
-    default:
-        return {};
-    }
-}
-
-QFont ButtonFont(Form1Layout::FontStyle style) {
-    using Form1Layout::FontStyle;
-    switch (style) {
-    case FontStyle::Regular1125:
-        return JapaneseFont(11.25);
-    case FontStyle::Bold1125:
-        return JapaneseFont(11.25, true);
-    case FontStyle::Bold12:
-        return JapaneseFont(12, true);
-    case FontStyle::WindowDefault:
-        break;
-    }
-    return {};
+// What a screen reader calls a number box: "ROW VALUE".
+QString NumberBoxName(const QString& rowName, const QString& value) {
+    return ToQString(Texts::NumberBoxName(rowName.toStdString(), value.toStdString()));
 }
 
 void StyleLabel(QLabel& label, const Form1Layout::Label& designed) {
-    label.setText(QString::fromUtf8(designed.caption));
+    label.setText(ToQString(designed.caption));
     label.setGeometry(ToPixels(designed.rect));
     label.setFont(JapaneseFont(Form1Layout::LabelPointSize, designed.bold));
     label.setAlignment(Qt::AlignCenter);
     label.setAutoFillBackground(true);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(designed.back));
+    palette.setColor(QPalette::Window, QColor::fromRgb(ToQRgb(designed.back)));
     switch (designed.text) {
     case Form1Layout::TextColour::Red:
-        palette.setColor(QPalette::WindowText, QColor::fromRgb(Form1Layout::Red));
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(ToQRgb(Colours::Red)));
         break;
     case Form1Layout::TextColour::ButtonText:
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
@@ -89,17 +58,7 @@ void StyleLabel(QLabel& label, const Form1Layout::Label& designed) {
 
 // The label that shows each number box.
 int LabelNumber(NumberBox box) {
-    switch (box) {
-    case NumberBox::Trials:
-        return 3;
-    case NumberBox::Hits:
-        return 4;
-    case NumberBox::Frequency:
-        return 6;
-    case NumberBox::Theory:
-        return 7;
-    }
-    return 0;
+    return Form1Layout::NumberLabels.at(static_cast<std::size_t>(box));
 }
 
 } // namespace
@@ -115,8 +74,8 @@ Form1::Form1(Tally& tally, const Form1Services& services)
                            static_cast<MainView&>(*this), static_cast<Windows&>(*this)}) {
     layOut();
     auto* copyMenu = new CopyMenu(*this);
-    copyMenu->addCommand(QStringLiteral("結果をコピー"), [this] { copyResults(false); });
-    copyMenu->addCommand(QStringLiteral("見出しと結果をコピー"), [this] { copyResults(true); });
+    copyMenu->addCommand(ToQString(Texts::CopyResults), [this] { copyResults(false); });
+    copyMenu->addCommand(ToQString(Texts::CopyResultsWithHeader), [this] { copyResults(true); });
 
     connect(&Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(&Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -132,7 +91,7 @@ Form1::Form1(Tally& tally, const Form1Services& services)
 Form1::~Form1() = default;
 
 void Form1::layOut() {
-    setWindowTitle(QString::fromUtf8(Form1Layout::Title));
+    setWindowTitle(ToQString(Form1Layout::Title));
     setFixedSize(ToPixels(Form1Layout::ClientWidth, Form1Layout::ClientHeight));
 
     Line1.setParent(this);
@@ -143,7 +102,7 @@ void Form1::layOut() {
         m_labels[i]->setParent(this);
         m_labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         StyleLabel(*m_labels[i], Form1Layout::Labels[i]);
-        const QString rowName = NumberRowName(static_cast<int>(i + 1));
+        const QString rowName = RowName(static_cast<int>(i + 1));
         if (!rowName.isEmpty()) {
             m_labels[i]->setAccessibleName(NumberBoxName(rowName, m_labels[i]->text()));
         }
@@ -153,7 +112,7 @@ void Form1::layOut() {
         picture->setGeometry(ToPixels(Form1Layout::Card));
         picture->setScaledContents(true);
         picture->setPixmap(CardPicture(card));
-        picture->setAccessibleName(CardName(card));
+        picture->setAccessibleName(ToQString(Texts::CardName(card)));
         m_toranpu[static_cast<std::size_t>(card - 1)] = picture;
     }
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
@@ -161,11 +120,11 @@ void Form1::layOut() {
         QPushButton& button = *m_commands[i];
         button.setParent(this);
         button.setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        button.setText(QString::fromUtf8(designed.caption));
+        button.setText(ToQString(designed.caption));
         button.setGeometry(ToPixels(designed.rect));
         button.setAutoDefault(false);
-        if (designed.font != Form1Layout::FontStyle::WindowDefault) {
-            button.setFont(ButtonFont(designed.font));
+        if (designed.font != WindowFont) {
+            button.setFont(JapaneseFont(designed.font));
         }
     }
     for (std::size_t i = 1; i < m_commands.size(); ++i) {
@@ -240,8 +199,11 @@ void Form1::showCard(CardIndex card) {
 
 void Form1::showNumber(NumberBox box, const std::string& text) {
     const int number = LabelNumber(box);
-    ShowNumber(*m_labels.at(static_cast<std::size_t>(number - 1)), NumberRowName(number),
-               QString::fromStdString(text));
+    QLabel& label = *m_labels.at(static_cast<std::size_t>(number - 1));
+    const QString value = QString::fromStdString(text);
+    label.setText(value);
+    // The new name is what tells a screen reader that the number changed.
+    label.setAccessibleName(NumberBoxName(RowName(number), value));
 }
 
 void Form1::enableButtons(const ButtonStates& enabled) {
@@ -270,7 +232,7 @@ void Form1::showMain() {
     ShowWindow(*this);
 }
 
-void Form1::openGraph() {
+void Form1::showGraph() {
     if (m_form2 == nullptr) {
         m_form2 = std::make_unique<Form2>(m_tally);
         connect(m_form2.get(), &SurfaceWindow::closed, this, &Form1::graphClosed);
@@ -278,7 +240,7 @@ void Form1::openGraph() {
     ShowWindow(*m_form2);
 }
 
-void Form1::openHelp() {
+void Form1::showHelp() {
     if (m_form4 == nullptr) {
         m_form4 = std::make_unique<Form4>();
         connect(m_form4.get(), &SurfaceWindow::closed, this, &Form1::helpClosed);
@@ -295,5 +257,5 @@ void Form1::graphClosed(ClosedBy) {
 
 void Form1::helpClosed(ClosedBy how) {
     m_form4.release()->deleteLater();
-    m_controller.helpClosed(how == ClosedBy::CloseButton ? Closing::CloseButton : Closing::Frame);
+    m_controller.helpClosed(how);
 }

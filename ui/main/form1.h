@@ -17,7 +17,6 @@ class Form2;
 class Form4;
 class Generator;
 class Tally;
-enum class ClosedBy;
 
 // The services from outside that the main window's rules call; main() passes
 // the real ones, tests pass fakes.
@@ -83,8 +82,8 @@ private:
     void stop() override;
     void hideMain() override;
     void showMain() override;
-    void openGraph() override;
-    void openHelp() override;
+    void showGraph() override;
+    void showHelp() override;
 
     void layOut();
     void graphClosed(ClosedBy how);

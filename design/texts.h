@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The program's own texts beyond the windows' captions: its boxes, its menus,
+// and what a screen reader is told.
+namespace Texts {
+
+// The message boxes, all titled alike.
+inline constexpr std::string_view DialogTitle = "トランプ";
+inline constexpr std::string_view ExitQuestion = "終了していいですか？";
+inline constexpr std::string_view HistoryFull =
+    "これ以上の実験は記録できません。\n"
+    "［初期化］ボタンをクリックすると、実験を最初からやり直せます。";
+inline constexpr std::string_view Yes = "はい";
+inline constexpr std::string_view No = "いいえ";
+inline constexpr std::string_view Ok = "OK";
+
+// The context menus: the main window's results and the graph's figure.
+inline constexpr std::string_view CopyResults = "結果をコピー";
+inline constexpr std::string_view CopyResultsWithHeader = "見出しと結果をコピー";
+inline constexpr std::string_view CopyGraph = "グラフをコピー";
+// Where a device can hand them to another program (its share sheet).
+inline constexpr std::string_view ShareResults = "結果を送る";
+inline constexpr std::string_view ShareGraph = "グラフを送る";
+
+// The suits in the order of the card pictures' blocks of 13.
+inline constexpr std::array<std::string_view, 4> SuitNames = {"スペード", "クローバ", "ハート",
+                                                              "ダイヤ"};
+
+// A card picture's name as read out: its suit and its rank, e.g. "スペードの1".
+std::string CardName(int card);
+
+// What a screen reader calls a number box: the name of its row followed by
+// the number it shows, or the row's name alone while it shows none.
+std::string NumberBoxName(std::string_view rowName, std::string_view value);
+
+} // namespace Texts

@@ -1,0 +1,307 @@
+// The design as data, without any toolkit: the graph's figure as drawing
+// steps, the help page's text and printout, and the texts a screen reader
+// is told. Each front-end's tests then check only how it paints a step.
+#include "design/graph_figure.h"
+#include "design/help_page.h"
+#include "design/help_text.h"
+#include "design/texts.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using GraphFigure::Step;
+using GraphFigure::StepKind;
+
+// A history whose element n is the frequency after n trials of the deck in
+// index order (hits at 3, 6, 9, 12 of every 13).
+std::vector<float> DeckOrderHistory() {
+    std::vector<float> history(100001, 0.0f);
+    int hits = 0;
+    for (std::size_t n = 1; n < history.size(); ++n) {
+        const std::size_t rank = (n - 1) % 13 + 1;
+        hits += rank % 3 == 0 ? 1 : 0;
+        history[n] = static_cast<float>(static_cast<double>(hits) / static_cast<double>(n));
+    }
+    return history;
+}
+
+std::vector<Step> StepsOf(const std::vector<Step>& steps, StepKind kind, int colour) {
+    std::vector<Step> found;
+    std::copy_if(steps.begin(), steps.end(), std::back_inserter(found),
+                 [&](const Step& s) { return s.kind == kind && s.colour == colour; });
+    return found;
+}
+
+QString Line(std::size_t number) {
+    const std::string_view line = HelpLines.at(number - 1);
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+} // namespace
+
+class DesignTest : public QObject {
+    Q_OBJECT
+private slots:
+    void figureDrawsTheFixedPartsInTheirOrder();
+    void dashedLineStandsAtTheReferenceRatio();
+    void labelsStandAtTheirPlaces();
+    void curveRunsThroughEveryTrialUpToTheRightEdge_data();
+    void curveRunsThroughEveryTrialUpToTheRightEdge();
+    void noCurveWithoutTrialsEvenWithAnEarlierExperimentsData();
+
+    void helpLinesAreTheTextCharacterForCharacter_data();
+    void helpLinesAreTheTextCharacterForCharacter();
+    void helpSpacesAreCountedAsDesigned_data();
+    void helpSpacesAreCountedAsDesigned();
+    void helpPrintsEachLineOnItsOwnRow();
+    void helpReadsAsParagraphs();
+
+    void screenReaderNames();
+};
+
+void DesignTest::figureDrawsTheFixedPartsInTheirOrder() {
+    const std::vector<Step> steps = GraphFigure::Steps(DeckOrderHistory(), 0);
+    // 2 axes, 10 y ticks, 50 dashes, 3 y labels, 10 x ticks, 9 x labels, 2 captions.
+    QCOMPARE(steps.size(), std::size_t{86});
+    QCOMPARE(StepsOf(steps, StepKind::Line, PaletteBlack).size(), std::size_t{72});
+    QCOMPARE(std::count_if(steps.begin(), steps.end(),
+                           [](const Step& s) { return s.kind == StepKind::Text; }),
+             14);
+    QCOMPARE(steps[0], (Step{StepKind::Line, {100, 5}, {100, 110}, PaletteBlack, {}}));
+    QCOMPARE(steps[1], (Step{StepKind::Line, {100, 110}, {1100, 110}, PaletteBlack, {}}));
+    for (int i = 0; i < 10; ++i) {
+        const auto y = static_cast<float>(10 * (i + 1));
+        QCOMPARE(steps[2 + i], (Step{StepKind::Line, {95, y}, {105, y}, PaletteBlack, {}}));
+    }
+    for (int i = 0; i < 10; ++i) {
+        // No tick at the origin's right end (x 1100).
+        const auto x = static_cast<float>(100 * (i + 1));
+        QCOMPARE(steps[65 + i], (Step{StepKind::Line, {x, 109}, {x, 111}, PaletteBlack, {}}));
+    }
+    // Texts come in three groups: y labels after the dashes, x labels after
+    // the x ticks, the captions last.
+    QCOMPARE(steps[62].kind, StepKind::Text);
+    QCOMPARE(steps[64].kind, StepKind::Text);
+    QCOMPARE(steps[75].kind, StepKind::Text);
+    QCOMPARE(steps[85].text, GraphFigure::XAxisCaption);
+}
+
+void DesignTest::dashedLineStandsAtTheReferenceRatio() {
+    const std::vector<Step> steps = GraphFigure::Steps(DeckOrderHistory(), 1000);
+    std::vector<Step> dashes;
+    std::copy_if(steps.begin(), steps.end(), std::back_inserter(dashes), [](const Step& s) {
+        return s.kind == StepKind::Line && s.at.y == s.to.y && s.to.x - s.at.x == 10 &&
+               s.at.x >= 100;
+    });
+    QCOMPARE(dashes.size(), std::size_t{50});
+    for (std::size_t i = 0; i < dashes.size(); ++i) {
+        QCOMPARE(dashes[i].at.y, GraphFigure::RatioToY(0.30f));
+        QCOMPARE(dashes[i].at.x, static_cast<float>(100 + 20 * i));
+    }
+    QCOMPARE(GraphFigure::RatioToY(GraphFigure::ReferenceRatio), GraphFigure::DashY);
+}
+
+void DesignTest::labelsStandAtTheirPlaces() {
+    QStringList placed;
+    for (const Step& step : GraphFigure::Steps({}, 0)) {
+        if (step.kind == StepKind::Text) {
+            placed << QStringLiteral("%1,%2 %3")
+                          .arg(step.at.x)
+                          .arg(step.at.y)
+                          .arg(QString::fromUtf8(step.text.data(),
+                                                 static_cast<qsizetype>(step.text.size())));
+        }
+    }
+    QCOMPARE(placed,
+             (QStringList{"60,110 0.00", "60,77 0.30", "60,8 1.00", "180,112 100", "280,112 200",
+                          "380,112 300", "480,112 400", "580,112 500", "680,112 600", "780,112 700",
+                          "880,112 800", "980,112 900",
+                          QStringLiteral("140,10 (縦軸は３の倍数のトランプカードを引いた割合)"),
+                          QStringLiteral("900,100 (横軸は実験回数)")}));
+}
+
+void DesignTest::curveRunsThroughEveryTrialUpToTheRightEdge_data() {
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<int>("lastVertex");
+    QTest::newRow("1: a single point") << 1 << 1;
+    QTest::newRow("2: one segment") << 2 << 2;
+    QTest::newRow("1000: to the right edge") << 1000 << 1000;
+    // The segment to trial 1001 leaves the surface at its right edge.
+    QTest::newRow("1001") << 1001 << 1001;
+    QTest::newRow("1002") << 1002 << 1001;
+    QTest::newRow("32767") << 32767 << 1001;
+    QTest::newRow("32768") << 32768 << 1001;
+    QTest::newRow("100000") << 100000 << 1001;
+}
+
+void DesignTest::curveRunsThroughEveryTrialUpToTheRightEdge() {
+    QFETCH(int, trials);
+    QFETCH(int, lastVertex);
+    const std::vector<float> history = DeckOrderHistory();
+    const std::vector<Step> steps = GraphFigure::Steps(history, trials);
+    const std::vector<Step> points = StepsOf(steps, StepKind::Point, PaletteLightBlue);
+    const std::vector<Step> curve = StepsOf(steps, StepKind::Line, PaletteLightBlue);
+    QCOMPARE(points.size(), std::size_t{1});
+    QCOMPARE(points[0].at, (GraphFigure::UserPoint{101, 110 - 100 * history[1]}));
+    QCOMPARE(curve.size(), static_cast<std::size_t>(lastVertex - 1));
+    // One unit of x per trial, each segment starting where the one before ended.
+    GraphFigure::UserPoint from = points[0].at;
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        const auto n = static_cast<int>(i) + 2;
+        QCOMPARE(curve[i].at, from);
+        QCOMPARE(curve[i].to.x, static_cast<float>(n + 100));
+        QCOMPARE(curve[i].to.y, static_cast<float>(110.0 - static_cast<double>(history[n]) * 100));
+        from = curve[i].to;
+    }
+    // The curve is drawn last, after all of the fixed figure.
+    QCOMPARE(steps.size(), 86 + 1 + curve.size());
+    QCOMPARE(steps[86].kind, StepKind::Point);
+}
+
+void DesignTest::noCurveWithoutTrialsEvenWithAnEarlierExperimentsData() {
+    std::vector<float> history(100001, 0.0f);
+    history[1] = 1.0f; // left by trial 1 before an initialisation
+    const std::vector<Step> steps = GraphFigure::Steps(history, 0);
+    QVERIFY(StepsOf(steps, StepKind::Point, PaletteLightBlue).empty());
+    QVERIFY(StepsOf(steps, StepKind::Line, PaletteLightBlue).empty());
+    // A history shorter than the count is never read past its end.
+    QCOMPARE(StepsOf(GraphFigure::Steps(std::vector<float>(3, 0.5f), 1000), StepKind::Line,
+                     PaletteLightBlue)
+                 .size(),
+             std::size_t{1});
+}
+
+void DesignTest::helpLinesAreTheTextCharacterForCharacter_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    const QStringList expected = {
+        QString(),
+        QStringLiteral("　【問　　題】"),
+        QStringLiteral("　　　　　　　　ここにトランプが１組あります。"),
+        QStringLiteral("　　　　　　　　ジョーカー２枚を除いて５２枚を使います。"),
+        QStringLiteral("　　　　　　　　３の倍数は、スペード、クローバ、ダイヤ、ハートに、"
+                       "それぞれ ３ と ６ と ９ "),
+        QStringLiteral("　　　　　　　と １２ の４枚ずつあるので、４×４＝１６枚あります。"),
+        QStringLiteral("　　　　　　　　この５２枚のトランプから１枚引いたとき、"
+                       "そのカードが３の倍数である確率"),
+        QStringLiteral("　　　　　　　を考えます。"),
+        QStringLiteral("　　　　　　　　５２枚のうち１６枚が３の倍数のカードなので、"
+                       "数学的には １６／５２ になり"),
+        QStringLiteral("　　　　　　　ます。"),
+        QStringLiteral("　　　　　　　　しかし、実際には、１枚ずつトランプを引いては"
+                       "戻すことを５２回行ったら、"),
+        QStringLiteral(
+            "　　　　　　　３の倍数のカードがちょうど１６回出るということはありませんね。"),
+        QStringLiteral("　　　　　　　　では、数学的に求めた理論上の確率の １６／５２ "
+                       "との関係はどうなってい"),
+        QStringLiteral("　　　　　　　るのでしょうか。"),
+        QString(),
+        QStringLiteral("　【操作方法】"),
+        QStringLiteral("　　　　　　　　手動でやる場合は、［トランプをきる］ボタンを"
+                       "クリックし、次に、［トランプを"),
+        QStringLiteral("　　　　　　　引く］ボタンをクリックします。"),
+        QStringLiteral("　　　　　　　　自動でやる場合は、［自動 Start］ボタンをクリックし、"
+                       "次に、［自動 Stop］"),
+        QStringLiteral("　　　　　　　ボタンをクリックします。"),
+        QStringLiteral("　　　　　　　　［グラフ表示］ボタンをクリックすると、"
+                       "実験回数と３の倍数のカードを引いた"),
+        QStringLiteral("　　　　　　　割合の関係がグラフ表示されます。"),
+        QStringLiteral("　　　　　　　　［初期化］ボタンをクリックすると、"
+                       "実験を最初からやり直せます。"),
+    };
+    QCOMPARE(HelpLines.size(), std::size_t{23});
+    for (int number = 1; number <= expected.size(); ++number) {
+        QTest::addRow("line %d", number) << number << expected.at(number - 1);
+    }
+}
+
+void DesignTest::helpLinesAreTheTextCharacterForCharacter() {
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QCOMPARE(Line(static_cast<std::size_t>(number)), text);
+}
+
+void DesignTest::helpSpacesAreCountedAsDesigned_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("leadingFullWidth");
+    QTest::addColumn<int>("halfWidth");
+    QTest::addColumn<bool>("endsWithHalfWidth");
+    const struct {
+        int number, leading, half;
+        bool last;
+    } rows[] = {
+        {1, 0, 0, false},  {2, 1, 0, false},  {3, 8, 0, false},  {4, 8, 0, false},
+        {5, 8, 6, true},   {6, 7, 2, false},  {7, 8, 0, false},  {8, 7, 0, false},
+        {9, 8, 2, false},  {10, 7, 0, false}, {11, 8, 0, false}, {12, 7, 0, false},
+        {13, 8, 2, false}, {14, 7, 0, false}, {15, 0, 0, false}, {16, 1, 0, false},
+        {17, 8, 0, false}, {18, 7, 0, false}, {19, 8, 2, false}, {20, 7, 0, false},
+        {21, 8, 0, false}, {22, 7, 0, false}, {23, 8, 0, false},
+    };
+    for (const auto& row : rows) {
+        QTest::addRow("line %d", row.number) << row.number << row.leading << row.half << row.last;
+    }
+}
+
+void DesignTest::helpSpacesAreCountedAsDesigned() {
+    QFETCH(int, number);
+    QFETCH(int, leadingFullWidth);
+    QFETCH(int, halfWidth);
+    QFETCH(bool, endsWithHalfWidth);
+    const QString line = Line(static_cast<std::size_t>(number));
+    int leading = 0;
+    while (leading < line.size() && line.at(leading) == QChar(0x3000)) {
+        ++leading;
+    }
+    QCOMPARE(leading, leadingFullWidth);
+    QCOMPARE(line.count(QLatin1Char(' ')), halfWidth);
+    QCOMPARE(line.endsWith(QLatin1Char(' ')), endsWithHalfWidth);
+}
+
+void DesignTest::helpPrintsEachLineOnItsOwnRow() {
+    const std::vector<HelpPage::PrintedLine> printout = HelpPage::Printout();
+    QCOMPARE(HelpPage::RowCount(), 23);
+    // Rows 0 and 14 stay empty: one line above the first heading, one
+    // between the problem and the instructions.
+    QCOMPARE(printout.size(), std::size_t{21});
+    QList<int> rows;
+    for (const HelpPage::PrintedLine& line : printout) {
+        rows << line.row;
+        QCOMPARE(line.text, HelpLines.at(static_cast<std::size_t>(line.row)));
+    }
+    QList<int> expected;
+    for (int row = 1; row <= 22; ++row) {
+        if (row != 14) {
+            expected << row;
+        }
+    }
+    QCOMPARE(rows, expected);
+}
+
+void DesignTest::helpReadsAsParagraphs() {
+    const std::vector<std::string> paragraphs = HelpPage::Paragraphs();
+    QCOMPARE(paragraphs.size(), std::size_t{13});
+    QCOMPARE(paragraphs.front(), std::string("【問　　題】"));
+    QCOMPARE(paragraphs[1], std::string("ここにトランプが１組あります。"));
+    // A sentence that the printout breaks after "［トランプを" reads as one.
+    QCOMPARE(paragraphs[8], std::string("【操作方法】"));
+    QCOMPARE(paragraphs[9], std::string("手動でやる場合は、［トランプをきる］ボタンをクリックし、次"
+                                        "に、［トランプを引く］ボタンをクリックします。"));
+    QCOMPARE(paragraphs.back(), std::string("［初期化］ボタンをクリックすると、実験を最初からやり直"
+                                            "せます。"));
+}
+
+void DesignTest::screenReaderNames() {
+    QCOMPARE(Texts::CardName(1), std::string("スペードの1"));
+    QCOMPARE(Texts::CardName(13), std::string("スペードの13"));
+    QCOMPARE(Texts::CardName(14), std::string("クローバの1"));
+    QCOMPARE(Texts::CardName(39), std::string("ハートの13"));
+    QCOMPARE(Texts::CardName(45), std::string("ダイヤの6"));
+    QCOMPARE(Texts::NumberBoxName("引いた全カード枚数", " 5"), std::string("引いた全カード枚数 5"));
+    QCOMPARE(Texts::NumberBoxName("割合", ""), std::string("割合"));
+}
+
+QTEST_GUILESS_MAIN(DesignTest)
+#include "test_design.moc"
