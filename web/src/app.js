@@ -1,8 +1,9 @@
-// The web edition's start: loads the rules compiled to WebAssembly, builds the
-// three windows and hands the rules the page's services.
+// The web edition's start: loads the rules and the design compiled to
+// WebAssembly, builds the three windows from the design and hands the rules
+// the page's services.
 import loadCore from "toranpu:core";
 import { cards, cues as cueFiles, icon, wasm } from "toranpu:assets";
-import { FontFamily, Fonts, Frame, MainLayout, Texts, pointsToPixels } from "./layout.js";
+import { FontFamily, Frame, PageTexts, pointsToPixels } from "./layout.js";
 import { MainWindow } from "./main-window.js";
 import { GraphWindow } from "./graph.js";
 import { HelpWindow } from "./help.js";
@@ -12,8 +13,10 @@ import { CuePlayer } from "./cues.js";
 import { MessageBox } from "./message-box.js";
 import { CopyMenu, copyPicture, copyText } from "./copy-menu.js";
 
-// Tests put a clock and a frame source of their own here before the page loads.
+// Tests put a clock and a frame source of their own here before the page
+// loads, and may ask to be handed the core and the running program.
 const time = globalThis.toranpuTime ?? BrowserTime;
+const inspect = globalThis.toranpuInspect;
 
 function bytes(base64) {
   const text = atob(base64);
@@ -25,45 +28,45 @@ function bytes(base64) {
 }
 
 // The embedded face must be ready before the graph prints on its canvas.
-async function fontsReady() {
+async function fontsReady(font) {
   try {
-    await document.fonts?.load(`${pointsToPixels(Fonts.windowDefault.points)}px ${FontFamily}`, "0.3");
+    await document.fonts?.load(`${pointsToPixels(font.points)}px ${FontFamily}`, "0.3");
   } catch {
     // Drawn in a fallback face, as the desktop does without its font.
   }
 }
 
 // The frame's measures and the face, for the style sheet.
-function applyFrameStyle() {
+function applyFrameStyle(windowFont) {
   const root = document.documentElement.style;
   root.setProperty("--face", FontFamily);
   root.setProperty("--frame-border", `${Frame.border}px`);
   root.setProperty("--title-bar", `${Frame.titleBarHeight}px`);
   root.setProperty("--icon-size", `${Frame.iconSize}px`);
-  root.setProperty("--window-font", `${pointsToPixels(Fonts.windowDefault.points)}px`);
+  root.setProperty("--window-font", `${pointsToPixels(windowFont.points)}px`);
 }
 
-function startProgram(core) {
-  applyFrameStyle();
+function startProgram(core, design) {
+  applyFrameStyle(design.windowFont);
   const stageElement = document.getElementById("stage");
   const closedScreen = document.getElementById("closed");
   const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, bytes(data)])));
-  const box = new MessageBox(icon);
+  const box = new MessageBox(icon, design.texts, design.windowFont);
   const menu = new CopyMenu();
   let program = null;
   let ended = false;
 
   const command = (name) => () => program[name]();
   const main = new MainWindow({
+    design,
     icon,
     cards,
-    rankOf: core.rankOf,
     actions: ["takeCard", "shuffle", "quit", "startAuto", "stopAuto", "initialise", "openGraph", "openHelp"].map(command),
   });
-  const graph = new GraphWindow({ icon, onClose: () => closeGraph() });
+  const graph = new GraphWindow({ design, icon, onClose: () => closeGraph() });
   const help = new HelpWindow({
+    design,
     icon,
-    lines: core.helpLines(),
     onClose: () => closeHelp(true),
     onFrameClose: () => closeHelp(false),
   });
@@ -71,8 +74,9 @@ function startProgram(core) {
     primaries: [main, graph],
     help,
     onScale: (ratio) => graph.visible && graph.draw(ratio),
+    cardStretch: design.main.card.width / design.main.cardPicture.width,
   });
-  const ticker = new FrameTicker(time, MainLayout.timerIntervalMs, () => program.tick());
+  const ticker = new FrameTicker(time, design.main.timerIntervalMs, () => program.tick());
 
   function closeGraph() {
     stage.hide(graph);
@@ -91,7 +95,7 @@ function startProgram(core) {
     box.dismiss();
     menu.close(false);
     stageElement.hidden = true;
-    closedScreen.textContent = Texts.closedScreen;
+    closedScreen.textContent = PageTexts.closedScreen;
     closedScreen.hidden = false;
     closedScreen.focus();
   }
@@ -117,22 +121,21 @@ function startProgram(core) {
     end,
     hideMain: () => stage.hide(main),
     showMain: () => stage.show(main),
-    openGraph: () => {
-      // Trials beyond the automatic run's end lie right of the surface.
-      const trials = program.trialCount();
-      graph.setData(program.ratioHistory(Math.min(trials, core.autoTrialLimit + 1)), trials);
+    showGraph: () => {
+      graph.setSteps(program.graphFigure());
       stage.show(graph);
       graph.closeButton.focus();
     },
-    openHelp: () => {
+    showHelp: () => {
       stage.show(help);
       help.closeButton.focus();
     },
   };
 
+  const { texts } = design;
   const resultsItems = () => [
-    [Texts.copyResults, () => copyText(program.resultsText(false))],
-    [Texts.copyResultsWithHeader, () => copyText(program.resultsText(true))],
+    [texts.copyResults, () => copyText(program.resultsText(false))],
+    [texts.copyResultsWithHeader, () => copyText(program.resultsText(true))],
   ];
   const copyGraph = () => copyPicture(graph.snapshot(globalThis.devicePixelRatio || 1));
   main.element.addEventListener("contextmenu", (event) => {
@@ -141,7 +144,7 @@ function startProgram(core) {
   });
   graph.element.addEventListener("contextmenu", (event) => {
     event.preventDefault();
-    menu.open([[Texts.copyGraph, copyGraph]], event.clientX, event.clientY);
+    menu.open([[texts.copyGraph, copyGraph]], event.clientX, event.clientY);
   });
   document.addEventListener("keydown", (event) => {
     const copyKey = (event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === "c";
@@ -162,6 +165,7 @@ function startProgram(core) {
   program = new core.Program(page);
   stage.show(main);
   program.load();
+  inspect?.({ core, design, program });
   stageElement.setAttribute("aria-busy", "false");
 }
 
@@ -171,12 +175,13 @@ async function start() {
     // The bytes are handed over, so the module fetches nothing.
     core = await loadCore({ wasmBinary: bytes(wasm) });
   } catch {
-    document.getElementById("closed").textContent = Texts.loadFailed;
+    document.getElementById("closed").textContent = PageTexts.loadFailed;
     document.getElementById("closed").hidden = false;
     return;
   }
-  await fontsReady();
-  startProgram(core);
+  const design = core.design();
+  await fontsReady(design.windowFont);
+  startProgram(core, design);
 }
 
 start();

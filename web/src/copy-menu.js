@@ -1,12 +1,12 @@
 // Copying: a context menu of in-page items and Ctrl+C, for the results line
 // in the main window and for the figure in the graph. Where the browser
 // refuses clipboard writes, nothing happens.
-import { Texts } from "./layout.js";
+import { PageTexts } from "./layout.js";
 import { element } from "./dom.js";
 
 export class CopyMenu {
   constructor() {
-    this.menu = element("div", { className: "copy-menu", role: "menu", "aria-label": Texts.menuName, hidden: true });
+    this.menu = element("div", { className: "copy-menu", role: "menu", "aria-label": PageTexts.menuName, hidden: true });
     this.menu.addEventListener("keydown", (event) => this.onKey(event));
     this.menu.addEventListener("focusout", (event) => {
       if (!this.menu.contains(event.relatedTarget)) {

@@ -1,13 +1,14 @@
 // An in-page window: a frame with a title bar (icon, caption and, for the
 // secondary windows, a close box) around a client area of the designed size.
-import { CloseCaption, Frame, SurfaceBorderWidth, Texts, pixelRect, pixels } from "./layout.js";
+// Rectangles come from the design in CSS pixels of the client area.
+import { Frame, PageTexts } from "./layout.js";
 import { element, placeRect } from "./dom.js";
 
 export class PageWindow {
   constructor({ id, layout, icon, role = "region", onFrameClose = null }) {
     this.id = id;
-    this.clientWidth = pixels(layout.clientWidth);
-    this.clientHeight = pixels(layout.clientHeight);
+    this.clientWidth = layout.client.width;
+    this.clientHeight = layout.client.height;
     const titleId = `${id}-title`;
     this.element = element("section", {
       id,
@@ -28,7 +29,7 @@ export class PageWindow {
         className: "frame-close",
         type: "button",
         tabIndex: -1,
-        "aria-label": Texts.frameClose,
+        "aria-label": PageTexts.frameClose,
         textContent: "×",
       });
       box.addEventListener("click", onFrameClose);
@@ -57,30 +58,28 @@ export class PageWindow {
   }
 }
 
-// A horizontal one-pixel rule from x1 to x2 at y, all in twips.
-export function rule(x1, x2, y) {
+// A horizontal one-pixel rule: { left, width, top }.
+export function rule({ left, width, top }) {
   const line = element("div", { className: "rule", role: "presentation" });
-  const left = pixels(Math.min(x1, x2));
-  placeRect(line, { left, top: pixels(y), width: pixels(Math.max(x1, x2)) - left, height: 1 });
+  placeRect(line, { left, top, width, height: 1 });
   return line;
 }
 
 // The shape the graph and the help share: 閉じる over a rule, then the
-// surface. Returns the close button and the surface's inner area.
-export function surfaceWindow(window, layout, onClose) {
-  const close = element("button", { type: "button", className: "command", textContent: CloseCaption });
-  placeRect(close, pixelRect(layout.closeButton));
+// surface. Returns the close button, the surface and its inner size.
+export function surfaceWindow(window, layout, closeCaption, onClose) {
+  const close = element("button", { type: "button", className: "command", textContent: closeCaption });
+  placeRect(close, layout.closeButton);
   close.addEventListener("click", onClose);
   const surface = element("div", { className: "surface" });
-  const outer = pixelRect(layout.surface);
-  placeRect(surface, outer);
+  placeRect(surface, layout.surface);
   surface.style.background = layout.surfaceBack;
-  surface.style.borderWidth = `${SurfaceBorderWidth}px`;
+  surface.style.borderWidth = `${layout.surfaceBorder}px`;
   // The button stands above the rule, which runs on under it.
-  window.client.append(rule(layout.rule.left, layout.rule.right, layout.rule.y), close, surface);
+  window.client.append(rule(layout.rule), close, surface);
   const inner = {
-    width: outer.width - 2 * SurfaceBorderWidth,
-    height: outer.height - 2 * SurfaceBorderWidth,
+    width: layout.surface.width - 2 * layout.surfaceBorder,
+    height: layout.surface.height - 2 * layout.surfaceBorder,
   };
   return { close, surface, inner };
 }

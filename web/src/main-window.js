@@ -1,43 +1,42 @@
 // The main window: the card on show, the counters and the eight buttons. It
 // forwards every click to the rules and shows what the rules report.
-import { Border, MainLayout, SuitNames, pixelRect } from "./layout.js";
+import { Theme } from "./layout.js";
 import { applyFont, element, placeRect, spoken } from "./dom.js";
 import { PageWindow, rule } from "./frame.js";
 
-const RanksPerSuit = 13;
-
 export class MainWindow extends PageWindow {
-  // `actions` holds one handler per button, in tab order; `rankOf` is the
-  // rules' own rank of a card index.
-  constructor({ icon, cards, actions, rankOf }) {
-    super({ id: "main-window", layout: MainLayout, icon });
-    this.client.append(rule(0, MainLayout.clientWidth, MainLayout.line1Y));
-    this.labels = MainLayout.labels.map((designed, i) => makeLabel(designed, i + 1));
-    for (const number of MainLayout.readingOrder) {
+  // `actions` holds one handler per button, in tab order; `cards` the 52
+  // pictures' addresses.
+  constructor({ design, icon, cards, actions }) {
+    const layout = design.main;
+    super({ id: "main-window", layout, icon });
+    this.layout = layout;
+    this.client.append(rule(layout.rule));
+    this.labels = layout.labels.map((designed, i) => makeLabel(designed, i + 1, layout, design.red));
+    for (const number of layout.readingOrder) {
       this.client.append(this.labels[number - 1]);
     }
     this.values = this.labels.map((label) => label.querySelector(".value"));
 
     // One picture per card, as on the desktop: showing a card only unhides
     // its picture, so the change is on view at the very next paint.
-    const rect = pixelRect(MainLayout.card);
     this.pictures = cards.map((src, i) => {
-      const picture = element("img", { className: "card", src, alt: cardName(i + 1, rankOf(i + 1)), hidden: true });
+      const picture = element("img", { className: "card", src, alt: design.cardNames[i], hidden: true });
       picture.dataset.card = String(i + 1);
-      placeRect(picture, rect);
+      placeRect(picture, layout.card);
       return picture;
     });
     this.client.append(...this.pictures);
     this.shown = null;
 
-    this.buttons = MainLayout.buttons.map((designed, i) => {
+    this.buttons = layout.buttons.map((designed, i) => {
       const button = element("button", {
         type: "button",
         className: "command",
         textContent: designed.caption,
         disabled: true,
       });
-      placeRect(button, pixelRect(designed.rect));
+      placeRect(button, designed.rect);
       applyFont(button, designed.font);
       button.addEventListener("click", actions[i]);
       return button;
@@ -58,7 +57,7 @@ export class MainWindow extends PageWindow {
 
   // `box` in the rules' NumberBox order.
   showNumber(box, text) {
-    this.values[MainLayout.numberLabels[box] - 1].textContent = text;
+    this.values[this.layout.numberLabels[box] - 1].textContent = text;
   }
 
   enableButtons(enabled) {
@@ -72,30 +71,24 @@ export class MainWindow extends PageWindow {
   }
 }
 
-// A card's name as read out: its suit and its rank, e.g. "スペードの1".
-export function cardName(card, rank) {
-  return `${SuitNames[Math.floor((card - 1) / RanksPerSuit)]}の${rank}`;
-}
-
-function makeLabel(designed, number) {
-  const rowName = MainLayout.rowNames[number];
-  const live = MainLayout.numberLabels.slice(0, MainLayout.liveNumbers).includes(number);
-  const tag = number === MainLayout.headingLabel ? "h1" : live ? "output" : "div";
+function makeLabel(designed, number, layout, red) {
+  const live = layout.numberLabels.slice(0, 3).includes(number);
+  const tag = number === layout.headingLabel ? "h1" : live ? "output" : "div";
   const label = element(tag, {
-    className: `label ${designed.border === Border.sunken ? "sunken" : "flat"}`,
+    className: `label ${designed.border}`,
     "data-label": String(number),
   });
-  placeRect(label, pixelRect(designed.rect));
+  placeRect(label, designed.rect);
   applyFont(label, designed.font);
   label.style.background = designed.back;
-  label.style.color = designed.text;
+  label.style.color = designed.text === "red" ? red : Theme[designed.text];
   if (live) {
     // Announced whole, with the row's name, whenever the number changes.
     label.setAttribute("aria-live", "polite");
     label.setAttribute("aria-atomic", "true");
   }
-  if (rowName) {
-    label.append(spoken(`${rowName} `));
+  if (designed.rowName) {
+    label.append(spoken(`${designed.rowName} `));
   }
   label.append(element("span", { className: "value", textContent: designed.caption }));
   return label;

@@ -1,10 +1,12 @@
 // The message box: modal within the page, with the first button as default
 // and Escape as the last. The answer comes later, through a callback.
-import { MessageBoxLayout, Texts } from "./layout.js";
+import { MessageBoxLayout } from "./layout.js";
 import { applyFont, element } from "./dom.js";
 
 export class MessageBox {
-  constructor(icon) {
+  // `texts`: the captions of はい, いいえ and OK; `font` the box's own.
+  constructor(icon, texts, font) {
+    this.texts = texts;
     this.dialog = element("dialog", {
       className: "message-box",
       "aria-labelledby": "message-title",
@@ -19,7 +21,7 @@ export class MessageBox {
     body.append(this.text, this.row);
     this.dialog.append(bar, body);
     this.dialog.style.minWidth = `${MessageBoxLayout.minWidth}px`;
-    applyFont(this.dialog, MessageBoxLayout.font);
+    applyFont(this.dialog, font);
     this.answered = null;
     // Escape answers with the last button (いいえ, or OK).
     this.dialog.addEventListener("cancel", (event) => {
@@ -35,11 +37,11 @@ export class MessageBox {
 
   // はい and いいえ; `answered(true)` for はい.
   ask(text, title, answered) {
-    this.show(text, title, [Texts.yes, Texts.no], (index) => answered(index === 0));
+    this.show(text, title, [this.texts.yes, this.texts.no], (index) => answered(index === 0));
   }
 
   inform(text, title, done = () => {}) {
-    this.show(text, title, [Texts.ok], () => done());
+    this.show(text, title, [this.texts.ok], () => done());
   }
 
   show(text, title, captions, answered) {

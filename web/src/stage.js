@@ -2,18 +2,19 @@
 // viewport. The main window or the graph stands at the top left; the help
 // stands beside it where the viewport is wide enough, otherwise over it,
 // moved down and right so that both title bars stay in reach.
-import { CardPicture, MainLayout, StageLayout, pixelRect } from "./layout.js";
+import { StageLayout } from "./layout.js";
 
 // Card pictures are stretched with smoothing until each of their pixels
 // covers this many device pixels; from there on, as sharp squares.
 const SharpCardsFrom = 2;
-const CardStretch = pixelRect(MainLayout.card).width / CardPicture.width;
 // However small the viewport, the stage keeps at least this scale.
 const MinScale = 0.1;
 
 export class Stage {
-  constructor(element, { primaries, help, onScale }) {
+  // `cardStretch`: how many CSS pixels one pixel of a card picture covers.
+  constructor(element, { primaries, help, onScale, cardStretch }) {
     this.element = element;
+    this.cardStretch = cardStretch;
     this.primaries = primaries;
     this.help = help;
     this.onScale = onScale;
@@ -88,7 +89,7 @@ export class Stage {
     style.transform = `scale(${scale})`;
     document.documentElement.style.setProperty("--stage-scale", String(scale));
     const deviceRatio = scale * (globalThis.devicePixelRatio || 1);
-    this.element.classList.toggle("sharp-cards", deviceRatio * CardStretch >= SharpCardsFrom);
+    this.element.classList.toggle("sharp-cards", deviceRatio * this.cardStretch >= SharpCardsFrom);
     this.scale = scale;
     this.onScale(deviceRatio);
   }

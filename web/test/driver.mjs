@@ -40,13 +40,19 @@ function installVirtualTime() {
   };
 }
 
-// The page on virtual time; `before` runs in the page after the clock is installed.
+// Runs in the page before its own scripts: keeps what the page hands tests,
+// the core, its design and the running program, as `toranpu`.
+export function inspectCore() {
+  globalThis.toranpuInspect = (handed) => {
+    globalThis.toranpu = handed;
+  };
+}
+
+// The page on virtual time; `before`, a function or a list of them, runs in
+// the page after the clock is installed.
 export function openVirtual(browser, options = {}) {
-  const { before } = options;
-  return openPage(browser, {
-    ...options,
-    before: before ? `(${installVirtualTime})(); (${before})();` : installVirtualTime,
-  });
+  const scripts = [installVirtualTime, ...[options.before ?? []].flat()];
+  return openPage(browser, { ...options, before: scripts.map((script) => `(${script})();`).join("\n") });
 }
 
 // One browser for a test file and a fresh page on virtual time for each test

@@ -5,6 +5,7 @@ import { describe, test } from "node:test";
 import {
   button,
   focusedName,
+  inspectCore,
   pagesOnVirtualTime,
   runFrames,
   shown,
@@ -46,7 +47,7 @@ const pages = pagesOnVirtualTime();
 let page;
 
 async function open(viewport = {}) {
-  page = await pages.open({ ...viewport, before: listen });
+  page = await pages.open({ ...viewport, before: [listen, inspectCore] });
 }
 
 const rectOf = (id) =>
@@ -88,6 +89,82 @@ describe("graph", () => {
     await button(page, "グラフ表示").click();
     await page.locator('#graph-window ::-p-aria(ウィンドウを閉じる[role="button"])').click();
     assert.deepEqual(await visibleWindows(page), ["main-window"]);
+  });
+});
+
+// The graph's canvas read back as the figure's rows and columns: for the
+// heights of ratios and the trials, where the design maps them (trial n at
+// x = n + 100 of 1100 units, ratio r at y = 110 - 100 r of 120).
+function figure() {
+  return page.evaluate(() => {
+    const canvas = document.querySelector("#graph-window canvas");
+    const { width, height } = canvas;
+    const data = canvas.getContext("2d").getImageData(0, 0, width, height).data;
+    const colour = (x, y) => {
+      const i = 4 * (y * width + x);
+      return data[i] === 0 && data[i + 1] === 0 ? (data[i + 2] === 255 ? "blue" : data[i + 2] === 0 ? "black" : "") : "";
+    };
+    const row = (ratio) => Math.floor(((110 - 100 * ratio) * height) / 120);
+    const column = (trial) => Math.min(width - 1, Math.floor(((trial + 100) * width) / 1100));
+    // Runs of black along the row of the reference ratio, from the origin on.
+    let dashes = 0;
+    for (let x = column(0), inRun = false; x < width; ++x) {
+      const black = colour(x, row(0.3)) === "black";
+      dashes += black && !inRun ? 1 : 0;
+      inRun = black;
+    }
+    const bluesIn = (x) => [...Array(height).keys()].filter((y) => colour(x, y) === "blue");
+    const shown = Number(document.querySelector('[data-label="6"] .value').textContent);
+    return { dashes, lastRow: row(shown), lastColumn: bluesIn(column(1000)), anyBlue: bluesIn(column(1)).length > 0 };
+  });
+}
+
+// Counts trials by hand through the rules until `trials` are counted, with
+// the page out of view meanwhile: laying it out again after each of 100000
+// draws would take minutes.
+function drawByHandUpTo(trials) {
+  return page.evaluate((trials) => {
+    const { program } = toranpu;
+    const stage = document.getElementById("stage");
+    stage.style.display = "none";
+    while (program.trialCount() < trials) {
+      program.shuffle();
+      program.tick();
+      program.takeCard();
+    }
+    stage.style.display = "";
+  }, trials);
+}
+
+describe("graph figure", () => {
+  test("the dashed line at 0.30 and the curve's end at the ratio shown", async () => {
+    await open();
+    // One trial: its single point stands at 0 or 1, away from the dashes.
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    await button(page, "グラフ表示").click();
+    assert.equal((await figure()).dashes, 50);
+    await windowButton(page, "graph-window", "閉じる").click();
+
+    await button(page, "自動 Start").click();
+    await runFrames(page, { until: finished });
+    await button(page, "グラフ表示").click();
+    const { lastRow, lastColumn } = await figure();
+    assert.ok(
+      lastColumn.some((y) => Math.abs(y - lastRow) <= 2),
+      `the curve ends at rows ${lastColumn}, the ratio shown is at row ${lastRow}`,
+    );
+  });
+
+  test("opens at the bounds of the count without a hang", async () => {
+    await open();
+    for (const trials of [1001, 1002, 32767, 32768, 100000]) {
+      await drawByHandUpTo(trials);
+      await button(page, "グラフ表示").click();
+      const { lastColumn, anyBlue } = await figure();
+      assert.ok(anyBlue && lastColumn.length > 0, `the curve spans the figure at ${trials} trials`);
+      await windowButton(page, "graph-window", "閉じる").click();
+    }
   });
 });
 

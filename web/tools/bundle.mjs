@@ -7,7 +7,7 @@
 import { execFileSync } from "node:child_process";
 import { mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
-import { fileURLToPath } from "node:url";
+import { fileURLToPath, pathToFileURL } from "node:url";
 import * as esbuild from "esbuild";
 import { encodePng, readBitmap } from "./png.mjs";
 
@@ -23,12 +23,8 @@ mkdirSync(outDir, { recursive: true });
 const FontFile = "/usr/share/fonts/truetype/horai-umefont/ume-pgo4.ttf";
 const Cues = ["pinpon.wav", "endpinpon.wav"];
 const CardCount = 52;
-// The files whose texts the program shows: its own page and the rules' texts.
-const TextSources = [
-  ...readdirSync(join(web, "src")).map((name) => join(web, "src", name)),
-  join(repo, "ui/help/help_text.h"),
-  join(repo, "controller/main_controller.cpp"),
-];
+// The page's own texts; the rest of what it shows comes from the design.
+const PageSources = readdirSync(join(web, "src")).map((name) => join(web, "src", name));
 const FirstPrintableAscii = 0x20;
 const LastPrintableAscii = 0x7e;
 
@@ -42,15 +38,25 @@ function cardPictures() {
   });
 }
 
-// Every character outside ASCII in the text sources, and all of printable
-// ASCII for the numbers, in code point order so the subset is reproducible.
-function shownCharacters() {
+// Every text in the design, wherever it stands in it.
+function designTexts(value) {
+  if (typeof value === "string") {
+    return [value];
+  }
+  return value && typeof value === "object" ? Object.values(value).flatMap(designTexts) : [];
+}
+
+// Every character outside ASCII that the design and the page's own sources
+// hold, and all of printable ASCII for the numbers, in code point order so
+// the subset is reproducible.
+function shownCharacters(design) {
   const characters = new Set();
   for (let code = FirstPrintableAscii; code <= LastPrintableAscii; ++code) {
     characters.add(String.fromCodePoint(code));
   }
-  for (const file of TextSources) {
-    for (const character of readFileSync(file, "utf8")) {
+  const texts = [...designTexts(design), ...PageSources.map((file) => readFileSync(file, "utf8"))];
+  for (const text of texts) {
+    for (const character of text) {
       if (character.codePointAt(0) > LastPrintableAscii) {
         characters.add(character);
       }
@@ -60,10 +66,10 @@ function shownCharacters() {
 }
 
 // Debian's pyftsubset command; its own interpreter has Debian's fontTools and brotli.
-function fontSubset() {
+function fontSubset(design) {
   const textFile = join(outDir, "font-characters.txt");
   const fontOut = join(outDir, "ume-pgo4-subset.woff2");
-  writeFileSync(textFile, shownCharacters());
+  writeFileSync(textFile, shownCharacters(design));
   execFileSync(
     "pyftsubset",
     [FontFile, `--text-file=${textFile}`, "--flavor=woff2", `--output-file=${fontOut}`, "--layout-features=*"],
@@ -76,7 +82,10 @@ const pictures = cardPictures();
 const icon = readFileSync(join(repo, "assets/icon.png"));
 const cues = Object.fromEntries(Cues.map((name) => [name, readFileSync(join(repo, "assets", name))]));
 const wasm = readFileSync(join(coreDir, "toranpu-core.wasm"));
-const font = fontSubset();
+// The core itself, run here once, says what the page will show.
+const { default: loadCore } = await import(pathToFileURL(join(coreDir, "toranpu-core.mjs")).href);
+const design = (await loadCore({ wasmBinary: wasm })).design();
+const font = fontSubset(design);
 
 const assetsModule = [
   `export const cards = ${JSON.stringify(pictures.map((png) => dataUrl("image/png", png)))};`,
@@ -115,6 +124,7 @@ const style = (await esbuild.transform(readFileSync(join(web, "src/page.css"), "
 })).code;
 
 const parts = {
+  "{{title}}": design.main.title.trim(),
   "{{icon}}": dataUrl("image/png", icon),
   "{{font}}": dataUrl("font/woff2", font),
   "{{style}}": style.trim(),
