@@ -150,18 +150,31 @@ private slots:
     void generatorReproducesTheIcons_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("size");
-        QTest::newRow("icon.png") << QStringLiteral("assets/icon.png") << 32;
+        QTest::addColumn<bool>("maskable");
+        QTest::newRow("icon.png") << QStringLiteral("assets/icon.png") << 32 << false;
         for (int size : {32, 48, 64, 128, 256}) {
             const QString file = QStringLiteral("assets/icons/hicolor-%1.png").arg(size);
-            QTest::newRow(qPrintable(file)) << file << size;
+            QTest::newRow(qPrintable(file)) << file << size << false;
         }
+        for (int size : {180, 192, 512}) {
+            const QString file = QStringLiteral("assets/icons/web-%1.png").arg(size);
+            QTest::newRow(qPrintable(file)) << file << size << false;
+        }
+        QTest::newRow("web-maskable-512.png")
+            << QStringLiteral("assets/icons/web-maskable-512.png") << 512 << true;
     }
     void generatorReproducesTheIcons() {
         QFETCH(QString, file);
         QFETCH(int, size);
+        QFETCH(bool, maskable);
         const QImage stored(Root + QLatin1Char('/') + file);
         QCOMPARE(stored.size(), QSize(size, size));
-        QVERIFY(stored.convertToFormat(QImage::Format_RGB888) == cardart::drawIcon(size));
+        const QImage drawn = maskable ? cardart::drawMaskableIcon(size) : cardart::drawIcon(size);
+        QVERIFY(stored.convertToFormat(QImage::Format_RGB888) == drawn);
+        if (maskable) {
+            // The corners, which a home screen may cut away, hold no part of the card.
+            QCOMPARE(drawn.pixelColor(size / 8, size / 8), drawn.pixelColor(0, 0));
+        }
     }
 
     void generatorReproducesTheIconFile() {

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace cardart {
@@ -15,6 +16,8 @@ namespace {
 constexpr QColor Ink{0x20, 0x20, 0x20};
 constexpr QColor Edge{0x80, 0x80, 0x80};
 constexpr QColor Sheen{0xb0, 0xb0, 0xb0};
+// A card table's green, behind the cards.
+constexpr QColor Felt{0x20, 0x70, 0x40};
 
 // The shapes are laid out on a 32-unit square and scaled to the icon size.
 constexpr double Units = 32.0;
@@ -100,10 +103,21 @@ QImage drawIcon(int size) {
     return icon.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB888);
 }
 
+QImage drawMaskableIcon(int size) {
+    // A square fits the safe circle with its corners on it: side d / sqrt 2.
+    constexpr double SafeDiameter = 0.8;
+    const int inner = static_cast<int>(size * SafeDiameter / std::sqrt(2.0)) & ~1;
+    QImage icon(size, size, QImage::Format_RGB888);
+    icon.fill(Felt);
+    QPainter painter(&icon);
+    const int at = (size - inner) / 2;
+    painter.drawImage(QPoint(at, at), drawIcon(inner));
+    return icon;
+}
+
 QImage drawContactSheet(const std::vector<QImage>& faces) {
     constexpr int Scale = 2;
     constexpr int Gap = 12;
-    constexpr QColor Felt{0x20, 0x70, 0x40};
     const int cellWidth = CardSize.width() * Scale + Gap;
     const int cellHeight = CardSize.height() * Scale + Gap;
     const int rows = (static_cast<int>(faces.size()) + RanksPerSuit - 1) / RanksPerSuit;

@@ -11,6 +11,11 @@ inline constexpr int IconSize = 32;
 // white, opaque, 24 bits per pixel.
 QImage drawIcon(int size);
 
+// The icon for a home screen that cuts its own shape: the icon within the
+// centre's safe circle (four fifths of the width) on a card table's green
+// that fills the square to its edges.
+QImage drawMaskableIcon(int size);
+
 // All faces side by side, one suit a row, enlarged for review.
 QImage drawContactSheet(const std::vector<QImage>& faces);
 

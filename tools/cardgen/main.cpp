@@ -1,7 +1,9 @@
 // Draws the 52 card pictures, the program's icon and a contact sheet for review:
 //   cardgen <output-root>
 // writes <root>/assets/cards/NN.bmp, <root>/assets/icon.png, <root>/assets/icon.ico,
-// <root>/assets/icons/hicolor-NN.png and <root>/docs/contact-sheet.png.
+// <root>/assets/icons/hicolor-NN.png (menu icons), <root>/assets/icons/web-NN.png
+// and web-maskable-512.png (the web edition's home-screen icons) and
+// <root>/docs/contact-sheet.png.
 #include "tools/cardgen/card_face.h"
 #include "tools/cardgen/card_files.h"
 #include "tools/cardgen/card_icon.h"
@@ -15,6 +17,9 @@
 namespace {
 
 constexpr std::array DesktopIconSizes{32, 48, 64, 128, 256};
+// An iPad's home screen (180) and a web app manifest's two (192, 512).
+constexpr std::array WebIconSizes{180, 192, 512};
+constexpr int WebMaskableIconSize = 512;
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -66,6 +71,14 @@ int main(int argc, char** argv) {
         const QString name = QStringLiteral("assets/icons/hicolor-%1.png").arg(size);
         ok = writePng(root.filePath(name), cardart::drawIcon(size)) && ok;
     }
+    for (int size : WebIconSizes) {
+        const QString name = QStringLiteral("assets/icons/web-%1.png").arg(size);
+        ok = writePng(root.filePath(name), cardart::drawIcon(size)) && ok;
+    }
+    ok = writePng(root.filePath(
+                      QStringLiteral("assets/icons/web-maskable-%1.png").arg(WebMaskableIconSize)),
+                  cardart::drawMaskableIcon(WebMaskableIconSize)) &&
+         ok;
     ok = writePng(root.filePath(QStringLiteral("docs/contact-sheet.png")),
                   cardart::drawContactSheet(faces)) &&
          ok;
