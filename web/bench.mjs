@@ -1,17 +1,28 @@
 #!/usr/bin/env node
-// Real durations of the web edition in headless Chromium, on the real clock
-// and frames: the load (from navigation to the windows ready, median of
-// several loads) and automatic runs of 1000 trials (click to 初期化 enabled).
-//   web/bench.mjs [RUNS]       (after web/build)
-import { launch, openPage } from "./test/browser.mjs";
+// Real figures of the web edition in each browser engine, on the real clock
+// and frames, the page served from 127.0.0.1: the load (navigation to the
+// windows ready, median of several loads), the frame rate of an idle page and
+// while cards cycle, and automatic runs of 1000 trials (click to 初期化
+// enabled) against their floor of 1001 ticks of 1 ms.
+//   web/bench.mjs [RUNS] [ENGINE...]      (after web/build)
+import { dirname } from "node:path";
+import { PagePath } from "./test/browser.mjs";
+import { Engines, launchEngine } from "./test/engines.mjs";
+import { StaticServer } from "./test/server.mjs";
 
-const runs = Number(process.argv[2] ?? 5);
+const [runsArgument, ...named] = process.argv.slice(2);
+const runs = Number(runsArgument ?? 5);
+const engines = named.length > 0 ? named : Engines;
+const FloorMs = 1001;
+const FrameWindowMs = 2000;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Counts the frames the page asks for, and notes when it becomes ready.
+// Runs in the page before its own scripts: notes when it becomes ready and
+// counts the frames it asks for.
 function watch() {
   globalThis.benchFrames = 0;
   const request = globalThis.requestAnimationFrame.bind(globalThis);
+  globalThis.benchRequestFrame = request;
   globalThis.requestAnimationFrame = (callback) => {
     ++globalThis.benchFrames;
     return request(callback);
@@ -24,43 +35,98 @@ function watch() {
   }).observe(document, { subtree: true, attributes: true, attributeFilter: ["aria-busy"] });
 }
 
-const browser = await launch();
+// Frames per second the browser paints over a while, with `during` (a
+// button's index) clicked at the start and `then` at the end.
+const frameRate = (page, during, then) =>
+  page.evaluate(
+    (windowMs, during, then) =>
+      new Promise((resolve) => {
+        const buttons = document.querySelectorAll("#main-window button.command");
+        buttons[during]?.click();
+        let frames = 0;
+        const began = performance.now();
+        const count = (now) => {
+          if (now - began >= windowMs) {
+            buttons[then]?.click();
+            resolve((frames * 1000) / (now - began));
+          } else {
+            ++frames;
+            benchRequestFrame(count);
+          }
+        };
+        benchRequestFrame(count);
+      }),
+    FrameWindowMs,
+    during,
+    then,
+  );
+
+const automaticRun = (page) =>
+  page.evaluate(
+    () =>
+      new Promise((resolve) => {
+        const buttons = document.querySelectorAll("#main-window button.command");
+        const [start, initialise] = [buttons[3], buttons[5]];
+        const observer = new MutationObserver(() => {
+          if (!initialise.disabled) {
+            observer.disconnect();
+            const ms = performance.now() - began;
+            initialise.click();
+            resolve({ ms, frames: benchFrames - framesBefore });
+          }
+        });
+        observer.observe(initialise, { attributes: true });
+        const framesBefore = benchFrames;
+        const began = performance.now();
+        start.click();
+      }),
+  );
+
+const format = (values, digits = 0) => values.map((v) => v.toFixed(digits)).join(", ");
+const NoButton = -1;
+const Shuffle = 1;
+const Take = 0;
+
+const server = await new StaticServer(dirname(PagePath), { file: "toranpu.html", inject: `(${watch})();` }).start();
 try {
-  const loads = [];
-  let page;
-  for (let i = 0; i < runs; ++i) {
-    await page?.close();
-    ({ page } = await openPage(browser, { before: watch }));
-    loads.push(await page.evaluate(() => benchReady));
+  for (const engine of engines) {
+    const browser = await launchEngine(engine);
+    try {
+      const loads = [];
+      let page;
+      for (let i = 0; i < runs; ++i) {
+        await page?.close();
+        page = await browser.newPage(`${server.origin}/`);
+        loads.push(await page.evaluate(() => benchReady));
+      }
+      const idle = [];
+      const shuffling = [];
+      const durations = [];
+      const frames = [];
+      for (let i = 0; i < runs; ++i) {
+        idle.push(await frameRate(page, NoButton, NoButton));
+        shuffling.push(await frameRate(page, Shuffle, Take));
+        const run = await automaticRun(page);
+        durations.push(run.ms);
+        frames.push(run.frames);
+      }
+      await page.close();
+      const ratio = median(shuffling) / median(idle);
+      console.log(`${engine}:`);
+      console.log(`  load (navigation to ready): median ${median(loads).toFixed(0)} ms [${format(loads)}]`);
+      console.log(
+        `  frames per second: idle median ${median(idle).toFixed(1)} [${format(idle, 1)}], ` +
+          `shuffling median ${median(shuffling).toFixed(1)} [${format(shuffling, 1)}], ratio ${ratio.toFixed(2)}`,
+      );
+      console.log(
+        `  1000-trial run: median ${median(durations).toFixed(0)} ms [${format(durations)}], ` +
+          `${(median(durations) / FloorMs).toFixed(3)} of its ${FloorMs} ms floor, ` +
+          `over a median of ${median(frames)} frames`,
+      );
+    } finally {
+      await browser.close();
+    }
   }
-  const durations = [];
-  const frames = [];
-  for (let i = 0; i < runs; ++i) {
-    const result = await page.evaluate(
-      () =>
-        new Promise((resolve) => {
-          const buttons = document.querySelectorAll("#main-window button.command");
-          const [start, initialise] = [buttons[3], buttons[5]];
-          const observer = new MutationObserver(() => {
-            if (!initialise.disabled) {
-              observer.disconnect();
-              resolve({ ms: performance.now() - began, frames: benchFrames - framesBefore });
-            }
-          });
-          observer.observe(initialise, { attributes: true });
-          const framesBefore = benchFrames;
-          const began = performance.now();
-          start.click();
-        }),
-    );
-    durations.push(result.ms);
-    frames.push(result.frames);
-    await page.evaluate(() => document.querySelectorAll("#main-window button.command")[5].click());
-  }
-  const format = (values) => values.map((v) => v.toFixed(0)).join(", ");
-  console.log(`load (navigation to ready): median ${median(loads).toFixed(0)} ms [${format(loads)}]`);
-  console.log(`1000-trial run: median ${median(durations).toFixed(0)} ms [${format(durations)}]`);
-  console.log(`frames per run: median ${median(frames)} [${frames.join(", ")}]`);
 } finally {
-  await browser.close();
+  await server.stop();
 }

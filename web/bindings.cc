@@ -331,6 +331,11 @@ private:
     MainController m_controller;
 };
 
+// The release the page is, from the release list, as the desktop's version.
+std::string Release() {
+    return TORANPU_RELEASE;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(toranpu) {
@@ -362,6 +367,7 @@ EMSCRIPTEN_BINDINGS(toranpu) {
         .function("trialCount", &WebProgram::trialCount)
         .function("graphFigure", &WebProgram::graphFigure);
     function("design", &Design);
+    function("release", &Release);
     constant("autoTrialLimit", AutoTrialLimit);
     constant("historyLastTrial", HistoryLastTrial);
     constant("answerYes", AnswerYes);

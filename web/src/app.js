@@ -11,7 +11,7 @@ import { Stage } from "./stage.js";
 import { BrowserTime, FrameTicker } from "./ticker.js";
 import { CuePlayer } from "./cues.js";
 import { MessageBox } from "./message-box.js";
-import { CopyMenu, copyPicture, copyText } from "./copy-menu.js";
+import { wireMenus } from "./menus.js";
 
 // Tests put a clock and a frame source of their own here before the page
 // loads, and may ask to be handed the core and the running program.
@@ -46,13 +46,13 @@ function applyFrameStyle(windowFont) {
   root.setProperty("--window-font", `${pointsToPixels(windowFont.points)}px`);
 }
 
-function startProgram(core, design) {
+async function startProgram(core, design) {
   applyFrameStyle(design.windowFont);
   const stageElement = document.getElementById("stage");
   const closedScreen = document.getElementById("closed");
   const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, bytes(data)])));
   const box = new MessageBox(icon, design.texts, design.windowFont);
-  const menu = new CopyMenu();
+  let menu = null;
   let program = null;
   let ended = false;
 
@@ -73,8 +73,12 @@ function startProgram(core, design) {
   const stage = new Stage(stageElement, {
     primaries: [main, graph],
     help,
-    onScale: (ratio) => graph.visible && graph.draw(ratio),
-    cardStretch: design.main.card.width / design.main.cardPicture.width,
+    onScale: (ratio) => {
+      main.setDeviceRatio(ratio);
+      if (graph.visible) {
+        graph.draw(ratio);
+      }
+    },
   });
   const ticker = new FrameTicker(time, design.main.timerIntervalMs, () => program.tick());
 
@@ -93,7 +97,7 @@ function startProgram(core, design) {
     ticker.stop();
     cues.close();
     box.dismiss();
-    menu.close(false);
+    menu?.close(false);
     stageElement.hidden = true;
     closedScreen.textContent = PageTexts.closedScreen;
     closedScreen.hidden = false;
@@ -112,8 +116,18 @@ function startProgram(core, design) {
         graph.closeButton.focus();
       }
     },
-    startTimer: () => ticker.start(),
-    stopTimer: () => ticker.stop(),
+    startTimer: () => {
+      // During an automatic run the counts change up to 60 times a second; a
+      // screen reader hears them once the run stops, not all the way.
+      main.setBusy(program.state() === core.MainState.AutoRunning);
+      main.setCycling(true);
+      ticker.start();
+    },
+    stopTimer: () => {
+      ticker.stop();
+      main.setCycling(false);
+      main.setBusy(false);
+    },
     playCue: (fileName) => cues.play(fileName),
     ask: (text, title) =>
       box.ask(text, title, (yes) => program.answer(yes ? core.answerYes : core.answerNo)),
@@ -132,44 +146,35 @@ function startProgram(core, design) {
     },
   };
 
-  const { texts } = design;
-  const resultsItems = () => [
-    [texts.copyResults, () => copyText(program.resultsText(false))],
-    [texts.copyResultsWithHeader, () => copyText(program.resultsText(true))],
-  ];
-  const copyGraph = () => copyPicture(graph.snapshot(globalThis.devicePixelRatio || 1));
-  main.element.addEventListener("contextmenu", (event) => {
-    event.preventDefault();
-    menu.open(resultsItems(), event.clientX, event.clientY);
-  });
-  graph.element.addEventListener("contextmenu", (event) => {
-    event.preventDefault();
-    menu.open([[texts.copyGraph, copyGraph]], event.clientX, event.clientY);
-  });
-  document.addEventListener("keydown", (event) => {
-    const copyKey = (event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === "c";
-    if (!copyKey || ended || box.open || String(getSelection()) !== "") {
-      return;
-    }
-    const active = stage.activeWindow();
-    if (active === main) {
-      copyText(program.resultsText(false));
-    } else if (active === graph) {
-      copyGraph();
-    } else {
-      return;
-    }
-    event.preventDefault();
+  menu = wireMenus({
+    main,
+    graph,
+    stage,
+    box,
+    texts: design.texts,
+    resultsText: (withHeader) => program.resultsText(withHeader),
+    ended: () => ended,
   });
 
   program = new core.Program(page);
+  await main.card.ready;
   stage.show(main);
   program.load();
-  inspect?.({ core, design, program });
+  inspect?.({ core, design, program, cards });
   stageElement.setAttribute("aria-busy", "false");
 }
 
+// Served from a web site, the page keeps itself for offline use through its
+// service worker; a file opened from a disk or a file share has none.
+function keepForOffline() {
+  const worker = document.querySelector('meta[name="toranpu-service-worker"]')?.content;
+  if (worker && /^https?:$/.test(location.protocol) && navigator.serviceWorker) {
+    navigator.serviceWorker.register(worker).catch(() => {});
+  }
+}
+
 async function start() {
+  keepForOffline();
   let core;
   try {
     // The bytes are handed over, so the module fetches nothing.
@@ -181,7 +186,7 @@ async function start() {
   }
   const design = core.design();
   await fontsReady(design.windowFont);
-  startProgram(core, design);
+  await startProgram(core, design);
 }
 
 start();

@@ -1,6 +1,7 @@
-// Copying: a context menu of in-page items and Ctrl+C, for the results line
-// in the main window and for the figure in the graph. Where the browser
-// refuses clipboard writes, nothing happens.
+// Copying and sharing: a context menu of in-page items, opened by a right
+// click or a long press, and Ctrl+C, for the results line in the main window
+// and for the figure in the graph. Where the browser refuses clipboard writes
+// or offers no share sheet, nothing happens.
 import { PageTexts } from "./layout.js";
 import { element } from "./dom.js";
 
@@ -21,9 +22,11 @@ export class CopyMenu {
     });
   }
 
-  // `items`: [caption, action] pairs. Opens at the viewport point (x, y).
-  open(items, x, y) {
+  // `items`: [caption, action] pairs. Opens at the viewport point (x, y);
+  // opened by touch, its items are large enough for a finger.
+  open(items, x, y, { touch = false } = {}) {
     this.returnFocus = document.activeElement;
+    this.menu.classList.toggle("touch", touch);
     this.menu.replaceChildren(
       ...items.map(([caption, action]) => {
         const item = element("button", { type: "button", role: "menuitem", tabIndex: -1, textContent: caption });
@@ -95,5 +98,50 @@ export async function copyPicture(canvas) {
     await navigator.clipboard.write([new ClipboardItem({ "image/png": picture })]);
   } catch {
     // Refused: nothing to do.
+  }
+}
+
+// Whether the device can hand content to another program (a share sheet),
+// for text and for a picture file.
+export function shareSupport() {
+  if (typeof navigator.share !== "function") {
+    return { text: false, picture: false };
+  }
+  const can = (data) => {
+    try {
+      return navigator.canShare ? navigator.canShare(data) : false;
+    } catch {
+      return false;
+    }
+  };
+  return {
+    text: navigator.canShare ? can({ text: "0" }) : true,
+    picture: can({ files: [new File([new Uint8Array(0)], PictureFileName, { type: "image/png" })] }),
+  };
+}
+
+const PictureFileName = "graph.png";
+
+export async function shareText(text) {
+  try {
+    await navigator.share({ text });
+  } catch {
+    // Cancelled, or refused: nothing to do.
+  }
+}
+
+// A canvas as a PNG file to share. Made when the menu opens, so that the
+// tap that chooses the item can hand it over at once, as share sheets ask.
+export function pictureFile(canvas) {
+  return new Promise((resolve) => canvas.toBlob(resolve, "image/png")).then(
+    (blob) => blob && new File([blob], PictureFileName, { type: "image/png" }),
+  );
+}
+
+export async function shareFile(file) {
+  try {
+    await navigator.share({ files: [await file] });
+  } catch {
+    // Cancelled, or refused: nothing to do.
   }
 }

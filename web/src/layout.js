@@ -29,7 +29,7 @@ export const Frame = {
 export const StageLayout = {
   // Room left free around the stage, in the viewport's own pixels.
   viewportMargin: 8,
-  // Between the main window and the help beside it.
+  // Between the main window and the help beside or below it.
   windowGap: 8,
   // The help beside the main window while that keeps this scale; over it,
   // moved down and right by the cascade step, when the viewport is narrower.

@@ -3,6 +3,7 @@
 import { Theme } from "./layout.js";
 import { applyFont, element, placeRect, spoken } from "./dom.js";
 import { PageWindow, rule } from "./frame.js";
+import { CardView } from "./card-view.js";
 
 export class MainWindow extends PageWindow {
   // `actions` holds one handler per button, in tab order; `cards` the 52
@@ -18,16 +19,14 @@ export class MainWindow extends PageWindow {
     }
     this.values = this.labels.map((label) => label.querySelector(".value"));
 
-    // One picture per card, as on the desktop: showing a card only unhides
-    // its picture, so the change is on view at the very next paint.
-    this.pictures = cards.map((src, i) => {
-      const picture = element("img", { className: "card", src, alt: design.cardNames[i], hidden: true });
-      picture.dataset.card = String(i + 1);
-      placeRect(picture, layout.card);
-      return picture;
+    this.card = new CardView({
+      sources: cards,
+      names: design.cardNames,
+      rect: layout.card,
+      picture: layout.cardPicture,
     });
-    this.client.append(...this.pictures);
-    this.shown = null;
+    this.client.append(this.card.image);
+    this.cycling = false;
 
     this.buttons = layout.buttons.map((designed, i) => {
       const button = element("button", {
@@ -45,14 +44,25 @@ export class MainWindow extends PageWindow {
   }
 
   showCard(card) {
-    const picture = this.pictures[card - 1];
-    if (picture !== this.shown) {
-      picture.hidden = false;
-      if (this.shown) {
-        this.shown.hidden = true;
-      }
-      this.shown = picture;
+    this.card.show(card, { named: !this.cycling });
+  }
+
+  // While the timer runs, cards cycle by without a name; the one on show
+  // when it stops gets its name.
+  setCycling(cycling) {
+    this.cycling = cycling;
+    if (!cycling) {
+      this.card.name();
     }
+  }
+
+  setBusy(busy) {
+    this.element.setAttribute("aria-busy", String(busy));
+  }
+
+  // Device pixels per CSS pixel of the window, for the card's sharpness.
+  setDeviceRatio(ratio) {
+    this.card.resize(ratio);
   }
 
   // `box` in the rules' NumberBox order.

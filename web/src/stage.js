@@ -1,20 +1,18 @@
 // The stage: the windows on view, arranged and scaled as one to fit the
 // viewport. The main window or the graph stands at the top left; the help
-// stands beside it where the viewport is wide enough, otherwise over it,
-// moved down and right so that both title bars stay in reach.
+// stands below it on a viewport taller than wide (a tablet held upright), so
+// that every number stays in sight, and beside it on a wider one where that
+// keeps the windows at their size, otherwise over it, moved down and right
+// so that both title bars stay in reach.
 import { StageLayout } from "./layout.js";
 
-// Card pictures are stretched with smoothing until each of their pixels
-// covers this many device pixels; from there on, as sharp squares.
-const SharpCardsFrom = 2;
 // However small the viewport, the stage keeps at least this scale.
 const MinScale = 0.1;
 
 export class Stage {
-  // `cardStretch`: how many CSS pixels one pixel of a card picture covers.
-  constructor(element, { primaries, help, onScale, cardStretch }) {
+  // `onScale` hears the device pixels per CSS pixel of the windows.
+  constructor(element, { primaries, help, onScale }) {
     this.element = element;
-    this.cardStretch = cardStretch;
     this.primaries = primaries;
     this.help = help;
     this.onScale = onScale;
@@ -66,6 +64,8 @@ export class Stage {
     if (this.help.visible) {
       if (!primary) {
         placed.push([this.help, 0, 0]);
+      } else if (portrait()) {
+        placed.push([this.help, 0, primary.outerHeight + StageLayout.windowGap]);
       } else {
         const beside = [this.help, primary.outerWidth + StageLayout.windowGap, 0];
         const { x, y } = StageLayout.cascade;
@@ -89,10 +89,14 @@ export class Stage {
     style.transform = `scale(${scale})`;
     document.documentElement.style.setProperty("--stage-scale", String(scale));
     const deviceRatio = scale * (globalThis.devicePixelRatio || 1);
-    this.element.classList.toggle("sharp-cards", deviceRatio * this.cardStretch >= SharpCardsFrom);
     this.scale = scale;
     this.onScale(deviceRatio);
   }
+}
+
+function portrait() {
+  const { clientWidth, clientHeight } = document.documentElement;
+  return clientHeight > clientWidth;
 }
 
 function extent(placed) {

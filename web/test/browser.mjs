@@ -33,11 +33,23 @@ export function launch() {
   return puppeteer.launch({ executablePath: Chromium, args: Flags, headless: true });
 }
 
+// What an iPad's Safari says it is.
+const TabletUserAgent =
+  "Mozilla/5.0 (iPad; CPU OS 17_5 like Mac OS X) AppleWebKit/605.1.15 (KHTML, like Gecko) Version/17.5 Mobile/15E148 Safari/604.1";
+
+// A viewport, as a tablet's touch screen where `touch` is set.
+async function setViewport(page, { width, height, scale, touch }) {
+  if (touch) {
+    await page.setUserAgent(TabletUserAgent);
+  }
+  await page.setViewport({ width, height, deviceScaleFactor: scale, isMobile: touch, hasTouch: touch });
+}
+
 // Opens the page at a viewport. Returns the page and the list of refused
 // requests. `before` runs in the page before its own scripts.
-export async function openPage(browser, { width = 1024, height = 768, scale = 1, before } = {}) {
+export async function openPage(browser, { width = 1024, height = 768, scale = 1, touch = false, before } = {}) {
   const page = await browser.newPage();
-  await page.setViewport({ width, height, deviceScaleFactor: scale });
+  await setViewport(page, { width, height, scale, touch });
   const refused = [];
   await page.setRequestInterception(true);
   page.on("request", (request) => {
@@ -54,4 +66,25 @@ export async function openPage(browser, { width = 1024, height = 768, scale = 1,
   await page.goto(PageUrl, { waitUntil: "load" });
   await page.waitForSelector("#stage[aria-busy=false]");
   return { page, refused };
+}
+
+// The page served over http by the test itself, as a school's web server
+// serves it, with every request that leaves that server or the page's own
+// data: addresses recorded (not refused: a service worker must reach it).
+export async function openServed(browser, url, { width = 1024, height = 768, scale = 1, touch = false, before } = {}) {
+  const page = await browser.newPage();
+  await setViewport(page, { width, height, scale, touch });
+  const elsewhere = [];
+  const origin = new URL(url).origin;
+  page.on("request", (request) => {
+    if (!request.url().startsWith(origin) && !request.url().startsWith("data:")) {
+      elsewhere.push(request.url().slice(0, 80));
+    }
+  });
+  if (before) {
+    await page.evaluateOnNewDocument(before);
+  }
+  await page.goto(url, { waitUntil: "load" });
+  await page.waitForSelector("#stage[aria-busy=false]");
+  return { page, elsewhere };
 }

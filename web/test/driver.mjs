@@ -6,7 +6,7 @@ import { after, afterEach, before } from "node:test";
 import { launch, openPage } from "./browser.mjs";
 
 // Runs in the page before its own scripts.
-function installVirtualTime() {
+export function installVirtualTime() {
   let now = 0;
   let handles = 0;
   const frames = new Map();
@@ -112,7 +112,7 @@ export function buttonsAndTimer(page) {
 export function shown(page) {
   return page.evaluate(() => {
     const value = (n) => document.querySelector(`[data-label="${n}"] .value`).textContent;
-    const cards = [...document.querySelectorAll("#main-window img.card")].filter((img) => !img.hidden);
+    const card = document.querySelector("#main-window img.card");
     return {
       trials: value(3),
       hits: value(4),
@@ -120,9 +120,19 @@ export function shown(page) {
       theory: value(7),
       hitsInDeck: value(9),
       deck: value(10),
-      cards: cards.map((img) => Number(img.dataset.card)),
-      cardName: cards[0]?.alt,
+      cards: [Number(card.dataset.card)],
+      cardName: card.alt,
     };
+  });
+}
+
+// The card whose picture is on show, as its image's address tells (needs
+// inspectCore), once the picture is there to see.
+export function paintedCard(page) {
+  return page.evaluate(async () => {
+    const shown = document.querySelector("#main-window img.card");
+    await shown.decode();
+    return toranpu.cards.indexOf(shown.src) + 1;
   });
 }
 

@@ -64,7 +64,7 @@ describe("at start", () => {
           labels: [...document.querySelectorAll("[data-label]")]
             .sort((a, b) => a.dataset.label - b.dataset.label)
             .map((l) => rect(l)),
-          card: rect(document.querySelector("img.card:not([hidden])")),
+          card: rect(document.querySelector("img.card")),
         },
         designed: {
           client: main.client,
@@ -97,15 +97,20 @@ describe("at start", () => {
 
   test("embeds all 52 card pictures pixel for pixel", async () => {
     const pictures = await page.evaluate(() =>
-      [...document.querySelectorAll("img.card")].map((img) => {
-        const canvas = document.createElement("canvas");
-        canvas.width = img.naturalWidth;
-        canvas.height = img.naturalHeight;
-        const context = canvas.getContext("2d");
-        context.drawImage(img, 0, 0);
-        const rgba = context.getImageData(0, 0, canvas.width, canvas.height).data;
-        return { width: canvas.width, height: canvas.height, rgb: [...rgba.filter((_, i) => i % 4 !== 3)] };
-      }),
+      Promise.all(
+        toranpu.cards.map(async (source) => {
+          const img = new Image();
+          img.src = source;
+          await img.decode();
+          const canvas = document.createElement("canvas");
+          canvas.width = img.naturalWidth;
+          canvas.height = img.naturalHeight;
+          const context = canvas.getContext("2d");
+          context.drawImage(img, 0, 0);
+          const rgba = context.getImageData(0, 0, canvas.width, canvas.height).data;
+          return { width: canvas.width, height: canvas.height, rgb: [...rgba.filter((_, i) => i % 4 !== 3)] };
+        }),
+      ),
     );
     assert.equal(pictures.length, 52);
     pictures.forEach((picture, i) => {

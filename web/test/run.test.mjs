@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import { after, afterEach, before, beforeEach, test } from "node:test";
 import { launch } from "./browser.mjs";
-import { FrameMs, button, openVirtual, runFrames, shown } from "./driver.mjs";
+import { FrameMs, button, inspectCore, openVirtual, paintedCard, runFrames, shown } from "./driver.mjs";
 
 const AutoTrialLimit = 1000;
 const TimerIntervalMs = 1;
@@ -22,7 +22,7 @@ before(async () => {
 });
 after(() => browser?.close());
 beforeEach(async () => {
-  ({ page } = await openVirtual(browser));
+  ({ page } = await openVirtual(browser, { before: inspectCore }));
 });
 afterEach(() => page.close());
 
@@ -68,6 +68,10 @@ test("each draw by hand counts the card on show", async () => {
     const after = await shown(page);
     hits += isHit(card) ? 1 : 0;
     assert.deepEqual(after.cards, [card], "the counted card stays on show");
+    if (trial % 4 === 0) {
+      assert.equal(await paintedCard(page), card, "the picture painted is the card counted");
+      assert.equal(after.cardName, await page.evaluate((c) => toranpu.design.cardNames[c - 1], card));
+    }
     assert.equal(after.trials.trim(), String(trial));
     assert.equal(after.hits.trim(), String(hits), `trial ${trial}: card ${card}`);
     assert.equal(after.frequency, Math.fround(hits / trial).toFixed(7));

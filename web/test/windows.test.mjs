@@ -15,13 +15,22 @@ import {
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 
-// Records the cues started and what is written to the clipboard.
+// Records the cues started (their lengths, and with the stops in order in
+// `playing`) and what is written to the clipboard.
 function listen() {
   globalThis.heard = [];
-  const start = AudioBufferSourceNode.prototype.start;
+  globalThis.playing = [];
+  const sources = new WeakMap();
+  const { start, stop } = AudioBufferSourceNode.prototype;
   AudioBufferSourceNode.prototype.start = function (...args) {
     heard.push(this.buffer.duration);
+    sources.set(this, heard.length);
+    playing.push(`start ${heard.length}`);
     return start.apply(this, args);
+  };
+  AudioBufferSourceNode.prototype.stop = function (...args) {
+    playing.push(`stop ${sources.get(this)}`);
+    return stop.apply(this, args);
   };
   globalThis.copied = [];
   Object.defineProperty(navigator, "clipboard", {
@@ -194,6 +203,17 @@ describe("help", () => {
     assert.ok(help.right <= 800 && help.bottom <= 600, "inside the viewport");
   });
 
+  test("初期化 right after HELP cuts the first chime off", async () => {
+    await open();
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    await button(page, "HELP").click();
+    await waitForCues(1);
+    await button(page, "初期化").click();
+    await waitForCues(2);
+    assert.deepEqual(await page.evaluate(() => playing), ["start 1", "stop 1", "start 2"]);
+  });
+
   test("closing it leaves the main window hidden while the graph is on view", async () => {
     await open({ width: 1920, height: 1080 });
     await button(page, "トランプをきる").click();
@@ -264,6 +284,34 @@ async function pressCopy() {
 }
 
 describe("copying", () => {
+  test("Ctrl+C leaves text the user selected to the browser's own copy", async () => {
+    await open({ width: 1920, height: 1080 });
+    await button(page, "HELP").click();
+    await page.evaluate(() => {
+      const line = document.querySelectorAll("#help-window .printed .line")[2];
+      getSelection().selectAllChildren(line);
+    });
+    await pressCopy();
+    assert.equal(await page.evaluate(() => String(getSelection())), "　　　　　　　　ここにトランプが１組あります。");
+    assert.deepEqual(await page.evaluate(() => copied), []);
+  });
+
+  test("the arrow keys move round the menu's items, wrapping at both ends", async () => {
+    await open();
+    await page.mouse.click(300, 300, { button: "right" });
+    const focused = () => page.evaluate(() => document.activeElement.textContent);
+    assert.equal(await focused(), "結果をコピー");
+    await page.keyboard.press("ArrowUp");
+    assert.equal(await focused(), "見出しと結果をコピー");
+    await page.keyboard.press("ArrowDown");
+    assert.equal(await focused(), "結果をコピー");
+    await page.keyboard.press("End");
+    await page.keyboard.press("ArrowDown");
+    assert.equal(await focused(), "結果をコピー");
+    await page.keyboard.press("Escape");
+    assert.equal(await page.evaluate(() => document.querySelector(".copy-menu").hidden), true);
+  });
+
   test("the results line by Ctrl+C and by the context menu, the graph as a picture", async () => {
     await open();
     await pressCopy();

@@ -1,11 +1,13 @@
 // Builds toranpu.html: the page with everything embedded, the WebAssembly
 // core, the card pictures, the icon, both cues and a subset of the font with
-// just the characters the program shows.
+// just the characters the program shows; and site/, the same page as a web
+// site to publish: index.html, a web app manifest with its icons, an icon for
+// an iPad's home screen and a service worker that keeps the site offline.
 //   node web/tools/bundle.mjs CORE_DIR OUT_DIR
 // CORE_DIR holds toranpu-core.mjs and .wasm; OUT_DIR receives toranpu.html,
-// the font subset and sizes.json (the file's size by part).
+// site/, the font subset and sizes.json (the file's size by part).
 import { execFileSync } from "node:child_process";
-import { mkdirSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import * as esbuild from "esbuild";
@@ -84,7 +86,9 @@ const cues = Object.fromEntries(Cues.map((name) => [name, readFileSync(join(repo
 const wasm = readFileSync(join(coreDir, "toranpu-core.wasm"));
 // The core itself, run here once, says what the page will show.
 const { default: loadCore } = await import(pathToFileURL(join(coreDir, "toranpu-core.mjs")).href);
-const design = (await loadCore({ wasmBinary: wasm })).design();
+const core = await loadCore({ wasmBinary: wasm });
+const design = core.design();
+const release = core.release();
 const font = fontSubset(design);
 
 const assetsModule = [
@@ -123,19 +127,89 @@ const style = (await esbuild.transform(readFileSync(join(web, "src/page.css"), "
   target: Target,
 })).code;
 
-const parts = {
-  "{{title}}": design.main.title.trim(),
+function fill(template, parts) {
+  let text = template;
+  for (const [mark, value] of Object.entries(parts)) {
+    text = text.replaceAll(mark, () => value);
+  }
+  return text;
+}
+
+const title = design.main.title.trim();
+const page = {
+  "{{title}}": title,
   "{{icon}}": dataUrl("image/png", icon),
   "{{font}}": dataUrl("font/woff2", font),
   "{{style}}": style.trim(),
   "{{script}}": code.trim(),
 };
-let html = readFileSync(join(web, "src/page.html"), "utf8");
-for (const [mark, text] of Object.entries(parts)) {
-  html = html.replace(mark, () => text);
-}
+const template = readFileSync(join(web, "src/page.html"), "utf8");
+const html = fill(template, { ...page, "{{site-images}}": "", "{{site-sources}}": "", "{{site}}": "" });
 const out = join(outDir, "toranpu.html");
 writeFileSync(out, html);
+
+// The site: the same page, which there registers its service worker, with
+// what a browser needs to install it as an app.
+const site = join(outDir, "site");
+rmSync(site, { recursive: true, force: true });
+mkdirSync(site);
+const ShortName = "トランプ";
+const SiteIcons = {
+  "icon-192.png": "web-192.png",
+  "icon-512.png": "web-512.png",
+  "icon-maskable-512.png": "web-maskable-512.png",
+  "apple-touch-icon.png": "web-180.png",
+};
+for (const [name, source] of Object.entries(SiteIcons)) {
+  copyFileSync(join(repo, "assets/icons", source), join(site, name));
+}
+const themeColour = design.main.labels[design.main.headingLabel - 1].back;
+const backgroundColour = design.graph.surfaceBack;
+const manifest = {
+  name: title,
+  short_name: ShortName,
+  lang: "ja",
+  dir: "ltr",
+  display: "standalone",
+  start_url: "./",
+  scope: "./",
+  theme_color: themeColour,
+  background_color: backgroundColour,
+  icons: [
+    { src: "icon-192.png", sizes: "192x192", type: "image/png", purpose: "any" },
+    { src: "icon-512.png", sizes: "512x512", type: "image/png", purpose: "any" },
+    { src: "icon-maskable-512.png", sizes: "512x512", type: "image/png", purpose: "maskable" },
+  ],
+};
+writeFileSync(join(site, "manifest.webmanifest"), `${JSON.stringify(manifest, null, 2)}\n`);
+const siteHead = [
+  `<link rel="manifest" href="manifest.webmanifest">`,
+  `<link rel="apple-touch-icon" href="apple-touch-icon.png">`,
+  `<meta name="theme-color" content="${themeColour}">`,
+  `<meta name="mobile-web-app-capable" content="yes">`,
+  `<meta name="apple-mobile-web-app-capable" content="yes">`,
+  `<meta name="apple-mobile-web-app-title" content="${ShortName}">`,
+  `<meta name="apple-mobile-web-app-status-bar-style" content="default">`,
+  `<meta name="toranpu-release" content="${release}">`,
+  `<meta name="toranpu-service-worker" content="sw.js">`,
+].join("\n");
+writeFileSync(
+  join(site, "index.html"),
+  fill(template, {
+    ...page,
+    "{{site-images}}": " 'self'",
+    "{{site-sources}}": "; manifest-src 'self'; worker-src 'self'",
+    "{{site}}": `\n${siteHead}`,
+  }),
+);
+const storedFiles = ["./", "manifest.webmanifest", ...Object.keys(SiteIcons)];
+writeFileSync(
+  join(site, "sw.js"),
+  fill(readFileSync(join(web, "src/service-worker.js"), "utf8"), {
+    "{{release}}": release,
+    "{{files}}": JSON.stringify(storedFiles),
+  }),
+);
 
 // The file's size by part, as embedded (base64 where binary).
 const encoded = (bytes) => Math.ceil(bytes.length / 3) * 4;
@@ -150,3 +224,4 @@ const sizes = {
 sizes.code = sizes.total - sizes.webAssembly - sizes.pictures - sizes.font - sizes.cues;
 writeFileSync(join(outDir, "sizes.json"), `${JSON.stringify(sizes, null, 2)}\n`);
 console.log(`${out}: ${Object.entries(sizes).map(([part, n]) => `${part} ${n}`).join(", ")}`);
+console.log(`${site}/: release ${release}, ${readdirSync(site).join(", ")}`);

@@ -37,6 +37,34 @@ const Shots = [
     },
   },
   {
+    // An iPad held upright with the help open: the help below the counts.
+    name: "web-ipad-portrait-help",
+    width: 820,
+    height: 1180,
+    touch: true,
+    show: async (page) => {
+      await runAndStop(page);
+      await button(page, "HELP").click();
+    },
+  },
+  {
+    // The copy menu a long press opens, sized for a finger.
+    name: "web-ipad-long-press",
+    width: 1180,
+    height: 820,
+    touch: true,
+    show: async (page) => {
+      await runAndStop(page);
+      const { x, y } = await page.evaluate(() => {
+        const r = document.querySelector('[data-label="6"]').getBoundingClientRect();
+        return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+      });
+      await page.touchscreen.touchStart(x, y);
+      await new Promise((done) => setTimeout(done, 700));
+      await page.touchscreen.touchEnd();
+    },
+  },
+  {
     name: "web-1920x1080",
     width: 1920,
     height: 1080,
@@ -51,8 +79,8 @@ const Shots = [
 
 const browser = await launch();
 try {
-  for (const { name, width, height, show } of Shots) {
-    const { page } = await openVirtual(browser, { width, height, before: steppingTimeOfDay });
+  for (const { name, width, height, touch = false, show } of Shots) {
+    const { page } = await openVirtual(browser, { width, height, touch, before: steppingTimeOfDay });
     await show(page);
     const path = join(outDir, `${name}.png`);
     await page.screenshot({ path });

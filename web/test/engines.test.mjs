@@ -1,0 +1,116 @@
+// One walk through the page in each of the three browser engines a pupil's
+// device may run (WebKit is the only one on an iPad): load without a script
+// error, five draws by hand, an automatic run to exactly 1000, the graph and
+// the help opened and closed, the copy menu, and the exit box answered いいえ
+// and then はい. On the real clock; nothing here asserts a time.
+import assert from "node:assert/strict";
+import { dirname } from "node:path";
+import { after, before, describe, test } from "node:test";
+import { PagePath } from "./browser.mjs";
+import { Engines, launchEngine, until } from "./engines.mjs";
+import { StaticServer } from "./server.mjs";
+
+// Runs in the page before its own scripts: keeps its errors and what it
+// writes to the clipboard.
+function record() {
+  globalThis.walkErrors = [];
+  addEventListener("error", (event) => walkErrors.push(String(event.message)));
+  addEventListener("unhandledrejection", (event) => walkErrors.push(String(event.reason)));
+  globalThis.copied = [];
+  Object.defineProperty(navigator, "clipboard", {
+    configurable: true,
+    value: {
+      writeText: async (text) => copied.push(text),
+      write: async () => copied.push("picture"),
+    },
+  });
+}
+
+const mainButton = (name) => `//section[@id='main-window']//button[normalize-space(.)='${name}']`;
+const windowButton = (id, name) => `//section[@id='${id}']//button[normalize-space(.)='${name}']`;
+const boxButton = (name) => `//dialog//button[normalize-space(.)='${name}']`;
+const menuItem = (name) => `//*[@role='menuitem'][normalize-space(.)='${name}']`;
+
+const seen = (page) =>
+  page.evaluate(() => {
+    const value = (n) => document.querySelector(`[data-label="${n}"] .value`).textContent.trim();
+    const visible = [...document.querySelectorAll(".window")].filter((w) => !w.hidden).map((w) => w.id);
+    return { trials: value(3), hits: value(4), frequency: value(6), theory: value(7), visible };
+  });
+
+const server = new StaticServer(dirname(PagePath), { file: "toranpu.html", inject: `(${record})();` });
+before(() => server.start());
+after(() => server.stop());
+
+for (const engine of Engines) {
+  describe(engine, () => {
+    let browser;
+    before(async () => {
+      browser = await launchEngine(engine);
+    });
+    after(() => browser?.close());
+
+    test("a walk through the lesson", async () => {
+      const page = await browser.newPage(`${server.origin}/`);
+      assert.deepEqual(await seen(page), {
+        trials: "0",
+        hits: "0",
+        frequency: "",
+        theory: "0.3076923",
+        visible: ["main-window"],
+      });
+
+      for (let draw = 1; draw <= 5; ++draw) {
+        await page.click(mainButton("トランプをきる"));
+        await page.click(mainButton("トランプを引く"));
+        assert.equal((await seen(page)).trials, String(draw));
+      }
+
+      await page.click(mainButton("自動 Start"));
+      await until(() => page.evaluate(() => !document.querySelectorAll("#main-window button.command")[5].disabled));
+      assert.equal((await seen(page)).trials, "1000");
+
+      await page.click(mainButton("グラフ表示"));
+      assert.deepEqual((await seen(page)).visible, ["graph-window"]);
+      const curve = await page.evaluate(() => {
+        const canvas = document.querySelector("#graph-window canvas");
+        const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+        let blue = 0;
+        for (let i = 0; i < data.length; i += 4) {
+          blue += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
+        }
+        return blue;
+      });
+      assert.ok(curve > 500, `${curve} pixels of the curve`);
+      await page.click(windowButton("graph-window", "閉じる"));
+      assert.deepEqual((await seen(page)).visible, ["main-window"]);
+
+      await page.click(mainButton("HELP"));
+      assert.deepEqual((await seen(page)).visible, ["main-window", "help-window"]);
+      assert.equal(await page.evaluate(() => document.querySelectorAll("#help-window .printed .line").length), 23);
+      await page.click(windowButton("help-window", "閉じる"));
+      assert.deepEqual((await seen(page)).visible, ["main-window"]);
+
+      await page.contextClick("//*[@data-label='13']");
+      await page.click(menuItem("結果をコピー"));
+      const { hits, frequency } = await seen(page);
+      await until(() => page.evaluate(() => copied.length > 0));
+      assert.deepEqual(await page.evaluate(() => copied), [`1000\t${hits}\t${frequency}\t0.3076923`]);
+
+      await page.click(mainButton("終了"));
+      assert.equal(await page.evaluate(() => document.querySelector("dialog").open), true);
+      await page.click(boxButton("いいえ"));
+      assert.equal(await page.evaluate(() => document.querySelector("dialog").open), false);
+      assert.equal((await seen(page)).trials, "1000");
+      await page.click(mainButton("終了"));
+      await page.click(boxButton("はい"));
+      assert.equal(
+        await page.evaluate(() => document.getElementById("closed").textContent),
+        "終了しました。このページを閉じてください。",
+      );
+
+      assert.deepEqual(await page.evaluate(() => walkErrors), []);
+      await page.close();
+    });
+  });
+}

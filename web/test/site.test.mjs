@@ -1,0 +1,113 @@
+// The published site as a pupil's tablet meets it, served from 127.0.0.1 by
+// the test: installable as an app, kept for offline use by its service worker
+// after one visit, and replaced by a newly published release.
+import assert from "node:assert/strict";
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { dirname, join } from "node:path";
+import { after, afterEach, before, test } from "node:test";
+import { PagePath, launch, openServed } from "./browser.mjs";
+import { installVirtualTime, runFrames, shown } from "./driver.mjs";
+import { StaticServer } from "./server.mjs";
+
+const Site = join(dirname(PagePath), "site");
+const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
+
+let browser;
+let folder;
+let server;
+let pages = [];
+before(async () => {
+  browser = await launch();
+});
+after(() => browser?.close());
+afterEach(async () => {
+  await Promise.all(pages.map((page) => page.close()));
+  pages = [];
+  await server?.stop();
+  rmSync(folder, { recursive: true, force: true });
+});
+
+// A copy of the site on a server of its own, so that each test starts on a
+// new origin, with nothing stored from another.
+async function publish() {
+  folder = mkdtempSync(join(tmpdir(), "toranpu-site-"));
+  cpSync(Site, folder, { recursive: true });
+  server = await new StaticServer(folder).start();
+}
+
+async function visit() {
+  const { page, elsewhere } = await openServed(browser, `${server.origin}/`, { before: installVirtualTime });
+  pages.push(page);
+  assert.deepEqual(elsewhere, [], "nothing is asked of any other server");
+  return page;
+}
+
+const controlled = (page) =>
+  page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    return navigator.serviceWorker.controller !== null;
+  });
+
+const release = (page) => page.evaluate(() => document.querySelector('meta[name="toranpu-release"]').content);
+
+test("Chromium finds the site installable as an app", async () => {
+  await publish();
+  const page = await visit();
+  const client = await page.createCDPSession();
+  const { installabilityErrors } = await client.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, []);
+  const manifest = JSON.parse(readFileSync(join(Site, "manifest.webmanifest"), "utf8"));
+  assert.deepEqual(
+    [manifest.name, manifest.lang, manifest.display, manifest.start_url, manifest.scope],
+    ["３の倍数のトランプカード", "ja", "standalone", "./", "./"],
+  );
+  assert.deepEqual(
+    manifest.icons.map(({ sizes, purpose }) => `${sizes} ${purpose}`),
+    ["192x192 any", "512x512 any", "512x512 maskable"],
+  );
+  const touchIcon = await page.evaluate(() => document.querySelector('link[rel="apple-touch-icon"]').href);
+  assert.equal((await fetch(touchIcon)).status, 200);
+});
+
+test("after one visit the program starts and runs with no network at all", async () => {
+  await publish();
+  const first = await visit();
+  await first.evaluate(() => navigator.serviceWorker.ready);
+  const second = await visit();
+  assert.equal(await controlled(second), true, "the service worker controls the next visit");
+
+  await server.stop();
+  await second.reload({ waitUntil: "load" });
+  await second.waitForSelector("#stage[aria-busy=false]");
+  await second.locator('::-p-aria(自動 Start[role="button"])').click();
+  await runFrames(second, { until: finished });
+  assert.equal((await shown(second)).trials, "1000");
+});
+
+test("a newly published release replaces the stored one on the next visit", async () => {
+  await publish();
+  const first = await visit();
+  await first.evaluate(() => navigator.serviceWorker.ready);
+  const old = await release(first);
+
+  // The school publishes a new release over the old one.
+  const next = "99.0.0";
+  for (const file of ["index.html", "sw.js"]) {
+    const path = join(folder, file);
+    writeFileSync(path, readFileSync(path, "utf8").replaceAll(old, next));
+  }
+  const second = await visit();
+  assert.equal(await release(second), next, "the next visit shows the new release");
+  await second.waitForFunction(
+    async (next) => JSON.stringify(await caches.keys()) === JSON.stringify([`toranpu-${next}`]),
+    {},
+    next,
+  );
+
+  // And it is the new release that starts offline.
+  await server.stop();
+  await second.reload({ waitUntil: "load" });
+  await second.waitForSelector("#stage[aria-busy=false]");
+  assert.equal(await release(second), next);
+});
