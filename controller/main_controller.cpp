@@ -71,6 +71,9 @@ void MainController::tick() {
         enterState(MainState::Finished);
     }
     showTexts(outcome.texts);
+    if (outcome.result == TrialResult::AutoLimitReached) {
+        announceRunEnd();
+    }
 }
 
 void MainController::takeCard() {
@@ -79,7 +82,11 @@ void MainController::takeCard() {
     showTexts(outcome.texts);
     if (outcome.result == TrialResult::HistoryFull) {
         m_services.confirmation.inform(std::string(Texts::HistoryFull), DialogTitle);
+        return;
     }
+    m_services.view.announce(
+        Texts::DrawAnnouncement(m_drawnCard, PlainNumberText(m_tally.TrialCount()),
+                                PlainNumberText(m_tally.HitCount()), m_tally.FrequencyText()));
 }
 
 void MainController::shuffle() {
@@ -102,6 +109,13 @@ void MainController::startAuto() {
 
 void MainController::stopAuto() {
     enterState(MainState::Stopped);
+    announceRunEnd();
+}
+
+void MainController::announceRunEnd() {
+    m_services.view.announce(Texts::RunEndAnnouncement(PlainNumberText(m_tally.TrialCount()),
+                                                       PlainNumberText(m_tally.HitCount()),
+                                                       m_tally.FrequencyText()));
 }
 
 void MainController::initialise() {
@@ -144,28 +158,22 @@ void MainController::mainClosed() {
 }
 
 std::string MainController::resultsText(bool withHeader) const {
-    // What the boxes show, in digits alone: the frequency box is empty
-    // exactly while no trial is counted, and otherwise shows the latest element.
-    const std::int32_t trials = m_tally.TrialCount();
-    const std::string frequency =
-        trials == 0 ? std::string()
-                    : RatioText(m_tally.RatioHistory()[static_cast<std::size_t>(trials)]);
+    // What the boxes show, in digits alone.
     const std::string line =
-        TabSeparated({PlainNumberText(trials), PlainNumberText(m_tally.HitCount()), frequency,
-                      TheoreticalRatioText()});
+        TabSeparated({PlainNumberText(m_tally.TrialCount()), PlainNumberText(m_tally.HitCount()),
+                      m_tally.FrequencyText(), TheoreticalRatioText()});
     return withHeader ? TabSeparated(ResultsHeader()) + '\n' + line : line;
 }
 
 void MainController::enterState(MainState state) {
     const StateRow& row = StateTable[static_cast<std::size_t>(state)];
     m_state = state;
-    m_services.view.enableButtons(row.buttons);
+    m_services.view.enableButtons(row.buttons, row.next);
     if (row.timer) {
         m_services.timer.start();
     } else {
         m_services.timer.stop();
     }
-    m_services.view.focusButton(row.next);
 }
 
 void MainController::returnFocus(Button opener) {

@@ -71,6 +71,8 @@ private:
     void enterState(MainState state);
     void showCard(CardIndex card);
     void showTexts(const TallyTexts& texts);
+    // The totals, once an automatic run has stopped.
+    void announceRunEnd();
     // Focus back on the button that opened a window, or where the state puts it.
     void returnFocus(Button opener);
 

@@ -10,6 +10,16 @@ constexpr std::string_view FullWidthSpace = "　";
 // A printed line indented this far continues the sentence of the line above.
 constexpr int ContinuationIndent = 7;
 
+// A line without its leading full-width spaces, and how many there were.
+std::string_view Unindented(std::string_view line, int& indent) {
+    indent = 0;
+    while (line.starts_with(FullWidthSpace)) {
+        line.remove_prefix(FullWidthSpace.size());
+        ++indent;
+    }
+    return line;
+}
+
 } // namespace
 
 std::vector<PrintedLine> Printout() {
@@ -30,12 +40,9 @@ int RowCount() {
 
 std::vector<std::string> Paragraphs() {
     std::vector<std::string> paragraphs;
-    for (std::string_view line : HelpLines) {
+    for (const std::string_view printed : HelpLines) {
         int indent = 0;
-        while (line.starts_with(FullWidthSpace)) {
-            line.remove_prefix(FullWidthSpace.size());
-            ++indent;
-        }
+        const std::string_view line = Unindented(printed, indent);
         if (indent == ContinuationIndent && !paragraphs.empty()) {
             paragraphs.back() += line;
         } else if (!line.empty()) {
@@ -43,6 +50,15 @@ std::vector<std::string> Paragraphs() {
         }
     }
     return paragraphs;
+}
+
+std::vector<std::string_view> ReadingLines() {
+    std::vector<std::string_view> lines;
+    for (const std::string_view printed : HelpLines) {
+        int indent = 0;
+        lines.push_back(Unindented(printed, indent));
+    }
+    return lines;
 }
 
 } // namespace HelpPage

@@ -23,4 +23,8 @@ int RowCount();
 // that continue a sentence joined to it again, one paragraph per entry.
 std::vector<std::string> Paragraphs();
 
+// The printed lines as a screen reader reads them line by line: every row,
+// the empty ones included, without its indent.
+std::vector<std::string_view> ReadingLines();
+
 } // namespace HelpPage

@@ -1,5 +1,7 @@
 #include "design/texts.h"
 
+#include "design/form1_layout.h"
+
 namespace Texts {
 
 namespace {
@@ -14,7 +16,37 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+constexpr std::string_view FrequencyName = "割合";
+constexpr std::string_view Separator = "、";
+
+// The counts after a trial, each with its row's name.
+std::string Counts(std::string_view trials, std::string_view hits, std::string_view frequency) {
+    return NumberBoxName(Form1Layout::RowName(3), trials) + std::string(Separator) +
+           NumberBoxName(Form1Layout::RowName(4), hits) + std::string(Separator) +
+           NumberBoxName(FrequencyName, frequency);
+}
+
 } // namespace
+
+std::string DrawAnnouncement(int card, std::string_view trials, std::string_view hits,
+                             std::string_view frequency) {
+    return CardName(card) + "。" + Counts(trials, hits, frequency);
+}
+
+std::string RunEndAnnouncement(std::string_view trials, std::string_view hits,
+                               std::string_view frequency) {
+    return "自動の実験が終わりました。" + Counts(trials, hits, frequency);
+}
+
+std::string GraphDescription(std::string_view trials, std::string_view frequency,
+                             std::string_view theory) {
+    std::string description;
+    if (!frequency.empty()) {
+        description = "実験回数 " + std::string(trials) + " 回" + std::string(Separator) +
+                      NumberBoxName(FrequencyName, frequency) + std::string(Separator);
+    }
+    return description + NumberBoxName(Form1Layout::RowName(7), theory);
+}
 
 std::string CardName(int card) {
     // The pictures run ace to king within each suit's block.

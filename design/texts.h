@@ -37,4 +37,18 @@ std::string CardName(int card);
 // the number it shows, or the row's name alone while it shows none.
 std::string NumberBoxName(std::string_view rowName, std::string_view value);
 
+// What a screen reader is told once, after a card is drawn by hand: the card
+// and the new counts, e.g. "ダイヤの11。引いた全カード枚数 5、引いた３の倍数
+// のカード枚数 2、割合 0.4000000".
+std::string DrawAnnouncement(int card, std::string_view trials, std::string_view hits,
+                             std::string_view frequency);
+// ... and once when an automatic run ends, by itself or by 自動 Stop.
+std::string RunEndAnnouncement(std::string_view trials, std::string_view hits,
+                               std::string_view frequency);
+
+// What the graph shows, in words, e.g. "実験回数 1000 回、割合 0.3220000、
+// 理論上の確率 0.3076923"; without trials, the theory alone.
+std::string GraphDescription(std::string_view trials, std::string_view frequency,
+                             std::string_view theory);
+
 } // namespace Texts

@@ -14,6 +14,13 @@ std::string Tally::frequencyStep() {
     return RatioText(m_ratioHistory[static_cast<std::size_t>(n)]);
 }
 
+std::string Tally::FrequencyText() const {
+    if (m_trialCount == 0) {
+        return {};
+    }
+    return RatioText(m_ratioHistory[static_cast<std::size_t>(m_trialCount)]);
+}
+
 TallyTexts Tally::ResetTally() {
     m_trialCount = 0;
     m_hitCount = 0;

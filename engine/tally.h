@@ -48,6 +48,9 @@ public:
     Rank CardRank() const { return m_cardRank; }
     // Element n: the relative frequency after trial n. Element 0 is never written.
     const std::vector<float>& RatioHistory() const { return m_ratioHistory; }
+    // The frequency as shown: the text of the latest element, made from the
+    // stored single; empty while no trial is counted.
+    std::string FrequencyText() const;
 
 private:
     std::string frequencyStep();

@@ -3,7 +3,10 @@
 #include "design/surface_layouts.h"
 #include "platform/design_qt.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +15,62 @@ namespace {
 
 // The toolkit's default border: a sunken 3-D edge on each side.
 constexpr int BorderWidth = TwipsToPixels(SurfaceBorderTwips);
+
+// What a screen reader sees of a surface: a figure, named and described, or
+// where the surface has readable lines, a read-only text of them.
+class PictureBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit PictureBoxAccessible(PictureBox* box)
+        : QAccessibleWidget(box,
+                            box->isReadable() ? QAccessible::EditableText : QAccessible::Graphic) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && box()->isReadable()) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (box()->isReadable()) {
+            state.readOnly = true;
+            state.multiLine = true;
+        }
+        return state;
+    }
+
+    // Read-only: no selection, the caret at a line's start.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return box()->caretOffset(); }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return box()->readableText().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(box()->readableText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    const PictureBox* box() const { return static_cast<const PictureBox*>(widget()); }
+};
+
+QAccessibleInterface* PictureBoxFactory(const QString& className, QObject* object) {
+    auto* box = qobject_cast<PictureBox*>(object);
+    if (className == QLatin1String("PictureBox") && box != nullptr) {
+        return new PictureBoxAccessible(box);
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -26,6 +85,59 @@ PictureBox::PictureBox(QWidget* parent)
     setLineWidth(BorderWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
     ensureImage();
+    static const bool installed = [] {
+        QAccessible::installFactory(PictureBoxFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void PictureBox::setReadableLines(const QStringList& lines) {
+    m_readableLines = lines;
+    m_caretLine = 0;
+    setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+int PictureBox::caretOffset() const {
+    qsizetype offset = 0;
+    for (qsizetype line = 0; line < m_caretLine; ++line) {
+        offset += m_readableLines.at(line).size() + 1;
+    }
+    return static_cast<int>(offset);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const qsizetype last = m_readableLines.size() - 1;
+    qsizetype line = m_caretLine;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        line = std::max<qsizetype>(0, line - 1);
+        break;
+    case Qt::Key_Down:
+        line = std::min(last, line + 1);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
+        line = 0;
+        break;
+    case Qt::Key_End:
+    case Qt::Key_PageDown:
+        line = last;
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (!isReadable()) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (line != m_caretLine) {
+        m_caretLine = line;
+        QAccessibleTextCursorEvent moved(this, caretOffset());
+        QAccessible::updateAccessibility(&moved);
+    }
+    event->accept();
 }
 
 void PictureBox::setBackColor(const QColor& colour) {

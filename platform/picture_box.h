@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 inline constexpr int QBBlack = PaletteBlack;
@@ -56,9 +57,19 @@ public:
 
     const QImage& image();
 
+    // What is printed, as text a screen reader reads: one entry a line, top
+    // to bottom. The surface then takes the focus, and the arrow keys move
+    // its caret from line to line, as in a read-only text.
+    void setReadableLines(const QStringList& lines);
+    QString readableText() const { return m_readableLines.join(QLatin1Char('\n')); }
+    bool isReadable() const { return !m_readableLines.isEmpty(); }
+    // The caret's place in readableText(): the start of a line.
+    int caretOffset() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ensureImage();
@@ -69,4 +80,6 @@ private:
     QColor m_backColor;
     QColor m_foreColor;
     std::optional<UserScale> m_scale;
+    QStringList m_readableLines;
+    qsizetype m_caretLine = 0;
 };

@@ -1,3 +1,4 @@
+#include "platform/announcement.h"
 #include "platform/copy_menu.h"
 #include "tests/support/form1_fixture.h"
 #include "ui/graph/form2.h"
@@ -9,6 +10,7 @@
 #include <QList>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -26,38 +28,58 @@ QString AccessibleName(const QWidget& widget) {
     return AccessibleText(widget, QAccessible::Name);
 }
 
-// Every name change that reaches the screen-reader side while it lives: the
-// widget and the name it had when the event was sent.
-class NameChangeRecorder {
+// Every event that reaches the screen-reader side while it lives: the
+// widget, the kind of event and the widget's name when it was sent.
+class EventRecorder {
 public:
-    NameChangeRecorder() {
-        s_changes.clear();
-        QAccessible::installUpdateHandler(&NameChangeRecorder::record);
-    }
-    ~NameChangeRecorder() { QAccessible::installUpdateHandler(nullptr); }
-    NameChangeRecorder(const NameChangeRecorder&) = delete;
-    NameChangeRecorder& operator=(const NameChangeRecorder&) = delete;
+    struct Event {
+        const QObject* object;
+        QAccessible::Event type;
+        QString name;
+    };
 
-    // The names announced for one widget, in order.
+    EventRecorder() {
+        s_events.clear();
+        QAccessible::installUpdateHandler(&EventRecorder::record);
+    }
+    ~EventRecorder() { QAccessible::installUpdateHandler(nullptr); }
+    EventRecorder(const EventRecorder&) = delete;
+    EventRecorder& operator=(const EventRecorder&) = delete;
+
+    // The names announced for one widget by renaming it, in order.
     QStringList namesOf(const QObject& widget) const {
         QStringList names;
-        for (const auto& [object, name] : s_changes) {
-            if (object == &widget) {
-                names << name;
+        for (const Event& event : s_events) {
+            if (event.object == &widget && event.type == QAccessible::NameChanged) {
+                names << event.name;
             }
         }
         return names;
     }
+    // What the announcement said each time it appeared.
+    QStringList announced(const Announcement& announcement) const {
+        QStringList texts;
+        for (const Event& event : s_events) {
+            if (event.object == &announcement && event.type == QAccessible::ObjectShow) {
+                texts << event.name;
+            }
+        }
+        return texts;
+    }
+    qsizetype count() const { return s_events.size(); }
+    qsizetype count(QAccessible::Event type) const {
+        return std::count_if(s_events.begin(), s_events.end(),
+                             [type](const Event& event) { return event.type == type; });
+    }
+    void clear() { s_events.clear(); }
 
 private:
     static void record(QAccessibleEvent* event) {
-        if (event->type() != QAccessible::NameChanged) {
-            return;
-        }
         QAccessibleInterface* iface = event->accessibleInterface();
-        s_changes.append({event->object(), iface ? iface->text(QAccessible::Name) : QString()});
+        s_events.append({event->object(), event->type(),
+                         iface != nullptr ? iface->text(QAccessible::Name) : QString()});
     }
-    static inline QList<std::pair<const QObject*, QString>> s_changes;
+    static inline QList<Event> s_events;
 };
 
 } // namespace
@@ -75,8 +97,7 @@ private slots:
     void cardPicturesAreNamedBySuitAndRank_data();
     void cardPicturesAreNamedBySuitAndRank();
 
-    void aDrawAnnouncesBothCountersAndTheFrequency();
-    void shufflingAnnouncesNothing();
+    void drawsAndRunsAreAnnouncedOnceAndTicksAreSilent();
     void initialisationAnnouncesTheClearedFrequency();
 
     void graphAndHelpSurfacesCarryTheirText();
@@ -148,7 +169,7 @@ void AccessibilityTest::everyButtonAndLabelOfTheMainWindowHasAName() {
     for (QPushButton* button : f.form->findChildren<QPushButton*>()) {
         controls << button;
     }
-    QCOMPARE(controls.size(), 13 + CardsInDeck + 8);
+    QCOMPARE(controls.size(), 13 + 1 + 8);
     for (QWidget* control : controls) {
         QVERIFY2(!AccessibleName(*control).isEmpty(), qPrintable(control->objectName()));
     }
@@ -169,42 +190,67 @@ void AccessibilityTest::cardPicturesAreNamedBySuitAndRank() {
     QFETCH(int, card);
     QFETCH(QString, name);
     Form1Fixture f;
-    QCOMPARE(AccessibleName(f.form->toranpu(static_cast<CardIndex>(card))), name);
+    f.drawByHand(static_cast<CardIndex>(card));
+    QCOMPARE(AccessibleName(f.form->cardPicture()), name);
 }
 
-void AccessibilityTest::aDrawAnnouncesBothCountersAndTheFrequency() {
+// A screen reader hears a draw and the end of a run once each, and nothing
+// of the ticks in between: no picture, name or number changes per tick.
+void AccessibilityTest::drawsAndRunsAreAnnouncedOnceAndTicksAreSilent() {
     Form1Fixture f;
-    f.generator.queueCards({12}); // queen of spades: a hit
+    f.form->show();
+    EventRecorder recorder;
+    f.generator.queueCards({40, 7, 12}); // the queen of spades is drawn: a hit
     f.form->Command2_Click();
-    f.form->Timer1_Tick();
-    NameChangeRecorder recorder;
+    recorder.clear();
+    for (int tick = 0; tick < 3; ++tick) {
+        f.form->Timer1_Tick();
+    }
+    QCOMPARE(recorder.count(), 0);
+
     f.form->Command1_Click();
+    QCOMPARE(recorder.announced(f.form->announcement()),
+             QStringList{QStringLiteral("スペードの12。引いた全カード枚数 1、"
+                                        "引いた３の倍数のカード枚数 1、割合 1.0000000")});
+    // The boxes are renamed once each, the counters and the frequency.
     QCOMPARE(recorder.namesOf(f.form->label(3)),
              QStringList{QStringLiteral("引いた全カード枚数 1")});
     QCOMPARE(recorder.namesOf(f.form->label(4)),
              QStringList{QStringLiteral("引いた３の倍数のカード枚数 1")});
     QCOMPARE(recorder.namesOf(f.form->label(6)),
              QStringList{QStringLiteral("３の倍数のカードを引いた割合 1.0000000")});
-}
+    QCOMPARE(recorder.namesOf(f.form->cardPicture()), QStringList{QStringLiteral("スペードの12")});
 
-void AccessibilityTest::shufflingAnnouncesNothing() {
-    Form1Fixture f;
-    f.generator.queueCards({12, 40});
-    NameChangeRecorder recorder;
-    f.form->Command2_Click();
-    f.form->Timer1_Tick();
-    f.form->Timer1_Tick();
-    for (const QLabel* box :
-         {&f.form->label(3), &f.form->label(4), &f.form->label(6), &f.form->label(7)}) {
-        QCOMPARE(recorder.namesOf(*box), QStringList{});
+    f.generator.values = {ScriptedGenerator::ValueFor(3)};
+    f.form->Command4_Click();
+    recorder.clear();
+    for (int tick = 0; tick < 500; ++tick) {
+        f.form->Timer1_Tick();
     }
+    QCOMPARE(recorder.count(), 0);
+    f.runToTheLimit();
+    QCOMPARE(recorder.announced(f.form->announcement()),
+             QStringList{QStringLiteral("自動の実験が終わりました。引いた全カード枚数 1000、"
+                                        "引いた３の倍数のカード枚数 1000、割合 1.0000000")});
+    QCOMPARE(recorder.namesOf(f.form->label(3)),
+             QStringList{QStringLiteral("引いた全カード枚数 1000")});
+
+    // 自動 Stop ends a run too.
+    f.form->Command6_Click();
+    f.form->Command4_Click();
+    f.form->Timer1_Tick();
+    recorder.clear();
+    f.form->Command5_Click();
+    QCOMPARE(recorder.announced(f.form->announcement()),
+             QStringList{QStringLiteral("自動の実験が終わりました。引いた全カード枚数 1、"
+                                        "引いた３の倍数のカード枚数 1、割合 1.0000000")});
 }
 
 void AccessibilityTest::initialisationAnnouncesTheClearedFrequency() {
     Form1Fixture f;
     f.form->Command2_Click();
     f.form->Command1_Click();
-    NameChangeRecorder recorder;
+    EventRecorder recorder;
     f.form->Command6_Click();
     QCOMPARE(recorder.namesOf(f.form->label(3)),
              QStringList{QStringLiteral("引いた全カード枚数 0")});
@@ -214,23 +260,43 @@ void AccessibilityTest::initialisationAnnouncesTheClearedFrequency() {
 
 void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
     Tally tally;
+    for (int trial = 1; trial <= 1000; ++trial) {
+        tally.RecordManualTrial(static_cast<CardIndex>(trial % 4 == 0 ? 3 : 1));
+    }
     Form2 graph(tally);
     QCOMPARE(AccessibleName(graph.closeButton()), QStringLiteral("閉じる"));
     QCOMPARE(AccessibleName(graph.surface()), QStringLiteral("グラフ"));
+    // What the class sees, in words.
     QCOMPARE(AccessibleText(graph.surface(), QAccessible::Description),
-             QStringLiteral("(縦軸は３の倍数のトランプカードを引いた割合)(横軸は実験回数)"));
+             QStringLiteral("実験回数 1000 回、割合 0.2500000、理論上の確率 0.3076923"));
 
+    // The help's text, line by line from the top, for a screen reader to read
+    // as it reads a text, and the arrow keys moving its caret down the lines.
     Form4 help;
     QCOMPARE(AccessibleName(help.closeButton()), QStringLiteral("閉じる"));
     QCOMPARE(AccessibleName(help.surface()), QStringLiteral("設問と操作方法"));
-    const QStringList paragraphs =
-        AccessibleText(help.surface(), QAccessible::Description).split(QLatin1Char('\n'));
-    // Indents gone, and a sentence that the printout breaks after
-    // "［トランプを" reads as one line.
-    QCOMPARE(paragraphs.value(0), QStringLiteral("【問　　題】"));
-    QVERIFY(paragraphs.contains(
-        QStringLiteral("手動でやる場合は、［トランプをきる］ボタンをクリックし、次に、［トランプを"
-                       "引く］ボタンをクリックします。")));
+    QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(&help.surface());
+    QAccessibleTextInterface* text = surface->textInterface();
+    QVERIFY(text != nullptr);
+    QVERIFY(surface->state().readOnly);
+    QVERIFY(help.surface().focusPolicy() & Qt::TabFocus);
+    const QStringList lines = text->text(0, text->characterCount()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 23);
+    QCOMPARE(lines.value(1), QStringLiteral("【問　　題】"));
+    QCOMPARE(lines.value(2), QStringLiteral("ここにトランプが１組あります。"));
+    QCOMPARE(lines.value(22),
+             QStringLiteral("［初期化］ボタンをクリックすると、実験を最初からやり直せます。"));
+    EventRecorder recorder;
+    QTest::keyClick(&help.surface(), Qt::Key_Down);
+    QTest::keyClick(&help.surface(), Qt::Key_Down);
+    QCOMPARE(recorder.count(QAccessible::TextCaretMoved), 2);
+    QCOMPARE(text->cursorPosition(),
+             static_cast<int>(lines.value(0).size() + lines.value(1).size()) + 2);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end)
+                 .trimmed(),
+             lines.value(2));
 }
 
 void AccessibilityTest::copyMenuItemsAreNamed() {

@@ -122,7 +122,10 @@ private slots:
     void windowShowsEachPictureStretchedToItsBox() {
         Form1Fixture f;
         for (CardIndex card : {1, 10, 12, 13, 26, 27, 52}) {
-            const QLabel& shown = f.form->toranpu(card);
+            f.generator.values = {ScriptedGenerator::ValueFor(card)};
+            f.form->Command2_Click();
+            f.form->Timer1_Tick();
+            const QLabel& shown = f.form->cardPicture();
             QCOMPARE(shown.size(), ShownSize);
             QVERIFY(shown.hasScaledContents());
             const QImage picture = shown.pixmap().toImage().convertToFormat(QImage::Format_RGB32);

@@ -64,14 +64,13 @@ struct MainWindowState {
     QStringList texts;
     QList<bool> enabled;
     CardIndex drawnCard;
-    bool cardVisible;
+    QList<int> cardsOnShow;
     MainState state;
     bool operator==(const MainWindowState&) const = default;
 };
 
 MainWindowState Snapshot(const Form1& form) {
-    MainWindowState s{
-        {}, {}, form.cardOnShow(), form.toranpu(form.cardOnShow()).isVisible(), form.state()};
+    MainWindowState s{{}, {}, form.cardOnShow(), VisibleCards(form), form.state()};
     for (int label : {3, 4, 6}) {
         s.texts << form.label(label).text();
     }

@@ -1,6 +1,7 @@
-// The program on a real X server (CTest runs this under Xvfb): the titles
-// that the window system shows, the focus after real key presses, and the
-// clipboard as another program reads it. Offscreen tests see none of these.
+// The program on a real X server (CTest runs this under Xvfb, in a session of
+// its own bus): the titles that the window system shows, the focus after real
+// key presses, the clipboard as another program reads it, and what a screen
+// reader hears over AT-SPI. Offscreen tests see none of these.
 #include "platform/application.h"
 #include "tests/support/form1_fixture.h"
 #include "tests/support/history.h"
@@ -8,7 +9,13 @@
 #include "ui/help/form4.h"
 #include "ui/main/desktop_services.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
@@ -78,6 +85,98 @@ void AnswerNextBox(const QString& caption, QString* title) {
     poll->start(20);
 }
 
+// What a screen reader hears of this program: the events that reach the
+// accessibility bus, as Orca registers for them and receives them.
+class AtSpiListener final : public QObject {
+    Q_OBJECT
+public:
+    struct Event {
+        QString path;
+        QString member;
+        QString detail;
+        int detail1;
+    };
+
+    // Connects and registers for every object, window and focus event.
+    bool start() {
+        const QDBusReply<QString> address =
+            QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
+                QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
+        if (!address.isValid()) {
+            return false;
+        }
+        m_bus = QDBusConnection::connectToBus(address.value(), QStringLiteral("listener"));
+        const QString object = QStringLiteral("org.a11y.atspi.Event.Object");
+        // QtDBus delivers signals to a slot named by its signature.
+        for (const char* name : {"StateChanged", "PropertyChange", "ChildrenChanged", "TextChanged",
+                                 "TextCaretMoved", "BoundsChanged", "SelectionChanged"}) {
+            m_bus.connect({}, {}, object, QString::fromLatin1(name), this,
+                          SLOT(received(QDBusMessage)));
+        }
+        m_bus.connect({}, {}, QStringLiteral("org.a11y.atspi.Event.Focus"), QStringLiteral("Focus"),
+                      this, SLOT(received(QDBusMessage)));
+        for (const char* kind : {"object:", "window:", "focus:"}) {
+            QDBusMessage registration = QDBusMessage::createMethodCall(
+                QStringLiteral("org.a11y.atspi.Registry"),
+                QStringLiteral("/org/a11y/atspi/registry"),
+                QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"));
+            // From any application: the bus name narrows to one.
+            registration << QString::fromLatin1(kind) << QStringList() << QString();
+            m_bus.call(registration);
+        }
+        // The program's bridge hears of the listener, and starts sending.
+        QTest::qWait(500);
+        events.clear();
+        return m_bus.isConnected();
+    }
+
+    // What the object said each time it became showing: one announcement each.
+    QStringList announced(const QObject& object) {
+        QStringList texts;
+        const QString path = PathOf(object);
+        for (const Event& event : events) {
+            if (event.path == path && event.member == QLatin1String("StateChanged") &&
+                event.detail == QLatin1String("showing") && event.detail1 == 1) {
+                texts << nameOf(path);
+            }
+        }
+        return texts;
+    }
+
+    QList<Event> events;
+
+private slots:
+    void received(const QDBusMessage& message) {
+        m_program = message.service();
+        const QVariantList arguments = message.arguments();
+        events.append({message.path(), message.member(), arguments.value(0).toString(),
+                       arguments.value(1).toInt()});
+    }
+
+private:
+    // The object's name as a screen reader asks for it; this process answers
+    // while the call waits.
+    QString nameOf(const QString& path) {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            m_program, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        get << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name");
+        const QDBusMessage reply = m_bus.call(get, QDBus::BlockWithGui);
+        return qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant().toString();
+    }
+
+    // Where the bridge puts an object on the bus.
+    static QString PathOf(const QObject& object) {
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(const_cast<QObject*>(&object));
+        return QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(iface));
+    }
+
+    QDBusConnection m_bus{QString()};
+    QString m_program;
+};
+
 // The main window over fakes, but asking through the real message boxes.
 struct RealBoxes {
     BoxConfirmation boxes;
@@ -103,6 +202,7 @@ private slots:
     void titlesAreTheDesignedOnesExactly();
     void keysFollowTheNaturalFlowAndNeverEndTheProgram();
     void anotherProgramPastesWhatWasCopied();
+    void aScreenReaderHearsEachDrawAndRunOnceAndNoTicks();
 };
 
 void OnXDisplayTest::initTestCase() {
@@ -210,6 +310,46 @@ void OnXDisplayTest::anotherProgramPastesWhatWasCopied() {
              graph->surface().image().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(p.tally.TrialCount(), AutoTrialLimit);
     QCOMPARE(p.form->state(), MainState::Finished);
+}
+
+void OnXDisplayTest::aScreenReaderHearsEachDrawAndRunOnceAndNoTicks() {
+    Program p;
+    QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
+    AtSpiListener reader;
+    QVERIFY2(reader.start(), "no accessibility bus in this session");
+    p.generator.values = {ScriptedGenerator::ValueFor(51)}; // the queen of diamonds
+
+    p.form->Command2_Click();
+    // What the click itself says (the buttons' states, the focus) comes first.
+    QTest::qWait(200);
+    const qsizetype forTheClick = reader.events.size();
+    qInfo("accessibility events for the click on トランプをきる: %lld",
+          static_cast<long long>(forTheClick));
+    reader.events.clear();
+    QTest::qWait(2000);
+    const qsizetype whileShuffling = reader.events.size();
+    qInfo("accessibility events during 2 s of shuffling: %lld",
+          static_cast<long long>(whileShuffling));
+    QVERIFY2(whileShuffling < 20, qPrintable(QString::number(whileShuffling)));
+
+    p.form->Command1_Click();
+    QTest::qWait(300);
+    const auto counts = [&p] {
+        return QStringLiteral("引いた全カード枚数 %1、引いた３の倍数のカード枚数 %2、割合 %3")
+            .arg(p.form->label(3).text().trimmed(), p.form->label(4).text().trimmed(),
+                 p.form->label(6).text());
+    };
+    QCOMPARE(reader.announced(p.form->announcement()),
+             QStringList{QStringLiteral("ダイヤの12。") + counts()});
+
+    reader.events.clear();
+    p.form->Command4_Click();
+    QTRY_COMPARE_WITH_TIMEOUT(p.form->state(), MainState::Finished, AutomaticRunTimeoutMs);
+    QTest::qWait(300);
+    qInfo("accessibility events in a whole automatic run: %lld",
+          static_cast<long long>(reader.events.size()));
+    QCOMPARE(reader.announced(p.form->announcement()),
+             QStringList{QStringLiteral("自動の実験が終わりました。") + counts()});
 }
 
 QTEST_MAIN(OnXDisplayTest)

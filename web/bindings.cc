@@ -11,6 +11,7 @@
 #include "design/texts.h"
 #include "design/units.h"
 #include "engine/deck.h"
+#include "engine/number_text.h"
 #include "engine/tally.h"
 #include "platform/splitmix_generator.h"
 #include "platform/system_clock.h"
@@ -44,16 +45,17 @@ public:
     void showNumber(NumberBox box, const std::string& text) override {
         m_page.call<void>("showNumber", static_cast<int>(box), text);
     }
-    void enableButtons(const ButtonStates& enabled) override {
+    void enableButtons(const ButtonStates& enabled, Button focus) override {
         val states = val::array();
         for (const bool on : enabled) {
             states.call<void>("push", on);
         }
-        m_page.call<void>("enableButtons", states);
+        m_page.call<void>("enableButtons", states, static_cast<int>(focus));
     }
     void focusButton(Button button) override {
         m_page.call<void>("focusButton", static_cast<int>(button));
     }
+    void announce(const std::string& text) override { m_page.call<void>("announce", text); }
     void start() override { m_page.call<void>("startTimer"); }
     void stop() override { m_page.call<void>("stopTimer"); }
     void PlayCue(const std::string& fileName) override { m_page.call<void>("playCue", fileName); }
@@ -304,6 +306,12 @@ public:
     int drawnCard() const { return m_controller.DrawnCard(); }
     int trialCount() const { return m_tally.TrialCount(); }
 
+    // What the graph shows, in words, for a screen reader.
+    std::string graphDescription() const {
+        return Texts::GraphDescription(PlainNumberText(m_tally.TrialCount()),
+                                       m_tally.FrequencyText(), TheoreticalRatioText());
+    }
+
     // The graph's figure for the trials so far, step by step in user units.
     val graphFigure() const {
         val steps = val::array();
@@ -365,7 +373,8 @@ EMSCRIPTEN_BINDINGS(toranpu) {
         .function("state", &WebProgram::state)
         .function("drawnCard", &WebProgram::drawnCard)
         .function("trialCount", &WebProgram::trialCount)
-        .function("graphFigure", &WebProgram::graphFigure);
+        .function("graphFigure", &WebProgram::graphFigure)
+        .function("graphDescription", &WebProgram::graphDescription);
     function("design", &Design);
     function("release", &Release);
     constant("autoTrialLimit", AutoTrialLimit);

@@ -14,8 +14,14 @@ class FakeMainWindow final : public MainView, public Timer, public Windows {
 public:
     void showCard(CardIndex shown) override { card = shown; }
     void showNumber(NumberBox box, const std::string& value) override;
-    void enableButtons(const ButtonStates& buttons) override { enabled = buttons; }
+    void enableButtons(const ButtonStates& buttons, Button focus) override {
+        enabled = buttons;
+        focused = focus;
+    }
     void focusButton(Button button) override { focused = button; }
+    void announce(const std::string& text) override {
+        announcements << QString::fromStdString(text);
+    }
     void start() override { timerRunning = true; }
     void stop() override { timerRunning = false; }
     void hideMain() override { mainVisible = false; }
@@ -35,6 +41,7 @@ public:
     QStringList numberWrites;
     ButtonStates enabled{};
     std::optional<Button> focused;
+    QStringList announcements;
     bool timerRunning = false;
     bool mainVisible = true;
     int mainShown = 0;

@@ -1,6 +1,7 @@
 #include "tests/support/form1_checks.h"
 
 #include "tests/support/controller_fixture.h"
+#include "ui/main/card_pictures.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -15,9 +16,20 @@ std::optional<MainState> ObservedState(const Form1& form) {
 }
 
 QList<int> VisibleCards(const Form1& form) {
+    static const QList<QImage> pictures = [] {
+        QList<QImage> all;
+        for (CardIndex card = 1; card <= CardsInDeck; ++card) {
+            all << CardPicture(card).toImage();
+        }
+        return all;
+    }();
     QList<int> visible;
-    for (CardIndex card = 1; card <= CardsInDeck; ++card) {
-        if (!form.toranpu(card).isHidden()) {
+    if (form.cardPicture().isHidden()) {
+        return visible;
+    }
+    const QImage shown = form.cardPicture().pixmap().toImage();
+    for (int card = 1; card <= CardsInDeck; ++card) {
+        if (shown == pictures.at(card - 1)) {
             visible << card;
         }
     }

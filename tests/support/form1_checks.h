@@ -12,7 +12,8 @@ class QPushButton;
 
 // The state that the window's buttons and timer show (see StateOf).
 std::optional<MainState> ObservedState(const Form1& form);
-// Card indexes of the pictures not hidden, in order.
+// The cards whose picture the card's picture control shows (one, unless two
+// pictures were alike), found by comparing what it shows with each picture.
 QList<int> VisibleCards(const Form1& form);
 // A label's text without the leading blank of the sign column.
 QString Trimmed(const QLabel& label);

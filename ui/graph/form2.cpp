@@ -2,6 +2,8 @@
 
 #include "design/graph_figure.h"
 #include "design/texts.h"
+#include "engine/deck.h"
+#include "engine/number_text.h"
 #include "engine/tally.h"
 #include "platform/copy_menu.h"
 #include "platform/design_qt.h"
@@ -12,10 +14,9 @@
 Form2::Form2(const Tally& tally) : SurfaceWindow(Form2Layout::Window), m_tally(tally) {
     Picture1.setUserScale(GraphFigure::Scale);
     Picture1.Cls();
-    // The figure is pixels only; a screen reader gets its axis captions.
+    // The figure is pixels only; a screen reader hears what it shows.
     Picture1.setAccessibleName(ToQString(Form2Layout::SurfaceName));
-    Picture1.setAccessibleDescription(ToQString(GraphFigure::YAxisCaption) +
-                                      ToQString(GraphFigure::XAxisCaption));
+    describe();
 
     auto* copyMenu = new CopyMenu(*this);
     copyMenu->addCommand(ToQString(Texts::CopyGraph), [this] { copyGraph(); });
@@ -25,7 +26,16 @@ void Form2::copyGraph() {
     QGuiApplication::clipboard()->setImage(Picture1.image());
 }
 
+void Form2::describe() {
+    const QString description = ToQString(Texts::GraphDescription(
+        PlainNumberText(m_tally.TrialCount()), m_tally.FrequencyText(), TheoreticalRatioText()));
+    if (Picture1.accessibleDescription() != description) {
+        Picture1.setAccessibleDescription(description);
+    }
+}
+
 void Form2::Form_Activate() {
+    describe();
     // Starting from a clean surface makes every activation draw the same picture.
     Picture1.Cls();
     for (const GraphFigure::Step& step :

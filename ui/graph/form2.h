@@ -21,6 +21,8 @@ public:
 private:
     void drawSurface() override { Form_Activate(); }
     void closeButtonClicked() override { Command1_Click(); }
+    // What the figure shows, in words, as its accessible description.
+    void describe();
 
     const Tally& m_tally;
     PictureBox& Picture1 = surface();

@@ -4,24 +4,16 @@
 #include "platform/design_qt.h"
 #include "platform/fonts.h"
 
-namespace {
-
-// The help text as running text for a screen reader, a paragraph a line.
-QString HelpPlainText() {
-    QStringList paragraphs;
-    for (const std::string& paragraph : HelpPage::Paragraphs()) {
-        paragraphs << QString::fromStdString(paragraph);
-    }
-    return paragraphs.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
 Form4::Form4() : SurfaceWindow(Form4Layout::Window) {
     Picture1.setFont(JapaneseFont(Form4Layout::Picture1Font));
-    // The text is printed as pixels; a screen reader gets it as text.
+    // The text is printed as pixels; a screen reader reads it as text, line
+    // by line, from the top.
     Picture1.setAccessibleName(ToQString(Form4Layout::SurfaceName));
-    Picture1.setAccessibleDescription(HelpPlainText());
+    QStringList lines;
+    for (const std::string_view line : HelpPage::ReadingLines()) {
+        lines << ToQString(line);
+    }
+    Picture1.setReadableLines(lines);
 }
 
 void Form4::Form_Activate() {

@@ -107,13 +107,14 @@ void Form1::layOut() {
             m_labels[i]->setAccessibleName(NumberBoxName(rowName, m_labels[i]->text()));
         }
     }
+    // One picture control for the 52 pictures: a tick changes what it shows,
+    // where hiding and showing 52 controls would flood a screen reader.
+    toranpu.setParent(this);
+    toranpu.setObjectName(QStringLiteral("toranpu"));
+    toranpu.setGeometry(ToPixels(Form1Layout::Card));
+    toranpu.setScaledContents(true);
     for (CardIndex card = 1; card <= CardsInDeck; ++card) {
-        auto* picture = new QLabel(this);
-        picture->setGeometry(ToPixels(Form1Layout::Card));
-        picture->setScaledContents(true);
-        picture->setPixmap(CardPicture(card));
-        picture->setAccessibleName(ToQString(Texts::CardName(card)));
-        m_toranpu[static_cast<std::size_t>(card - 1)] = picture;
+        m_pictures[static_cast<std::size_t>(card - 1)] = CardPicture(card);
     }
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
         const Form1Layout::Button& designed = Form1Layout::Buttons[i];
@@ -188,27 +189,50 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::showCard(CardIndex card) {
-    // Show the new picture before hiding the rest, so the box is never empty.
-    m_toranpu.at(static_cast<std::size_t>(card - 1))->setVisible(true);
-    for (CardIndex other = 1; other <= CardsInDeck; ++other) {
-        if (other != card) {
-            m_toranpu[static_cast<std::size_t>(other - 1)]->setVisible(false);
-        }
+    toranpu.setPixmap(m_pictures.at(static_cast<std::size_t>(card - 1)));
+    if (!Timer1.isActive()) {
+        nameControls();
     }
 }
 
 void Form1::showNumber(NumberBox box, const std::string& text) {
     const int number = LabelNumber(box);
-    QLabel& label = *m_labels.at(static_cast<std::size_t>(number - 1));
-    const QString value = QString::fromStdString(text);
-    label.setText(value);
-    // The new name is what tells a screen reader that the number changed.
-    label.setAccessibleName(NumberBoxName(RowName(number), value));
+    m_labels.at(static_cast<std::size_t>(number - 1))->setText(QString::fromStdString(text));
+    if (!Timer1.isActive()) {
+        nameControls();
+    }
 }
 
-void Form1::enableButtons(const ButtonStates& enabled) {
+void Form1::nameControls() {
+    // A new name is what tells a screen reader that a number changed, so a
+    // control is renamed only when its name is no longer what it shows.
+    const auto rename = [](QWidget& control, const QString& name) {
+        if (control.accessibleName() != name) {
+            control.setAccessibleName(name);
+        }
+    };
+    rename(toranpu, ToQString(Texts::CardName(m_controller.DrawnCard())));
+    for (const int number : Form1Layout::NumberLabels) {
+        QLabel& label = *m_labels.at(static_cast<std::size_t>(number - 1));
+        rename(label, NumberBoxName(RowName(number), label.text()));
+    }
+}
+
+void Form1::announce(const std::string& text) {
+    m_announcement.announce(QString::fromStdString(text));
+}
+
+void Form1::enableButtons(const ButtonStates& enabled, Button focus) {
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        m_commands[i]->setEnabled(enabled[i]);
+        if (enabled[i]) {
+            m_commands[i]->setEnabled(true);
+        }
+    }
+    focusButton(focus);
+    for (std::size_t i = 0; i < m_commands.size(); ++i) {
+        if (!enabled[i]) {
+            m_commands[i]->setEnabled(false);
+        }
     }
 }
 
@@ -222,6 +246,7 @@ void Form1::start() {
 
 void Form1::stop() {
     Timer1.stop();
+    nameControls();
 }
 
 void Form1::hideMain() {

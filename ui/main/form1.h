@@ -3,9 +3,11 @@
 #include "controller/main_controller.h"
 #include "controller/services.h"
 #include "engine/deck.h"
+#include "platform/announcement.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -59,9 +61,10 @@ public:
     const QLabel& label(int number) const {
         return *m_labels.at(static_cast<std::size_t>(number - 1));
     }
-    const QLabel& toranpu(CardIndex card) const {
-        return *m_toranpu.at(static_cast<std::size_t>(card - 1));
-    }
+    // The one picture control that shows each card's picture in turn.
+    const QLabel& cardPicture() const { return toranpu; }
+    // What the last announcement told a screen reader.
+    const Announcement& announcement() const { return m_announcement; }
     bool timerActive() const { return Timer1.isActive(); }
     Form2* graphWindow() const { return m_form2.get(); }
     Form4* helpWindow() const { return m_form4.get(); }
@@ -76,8 +79,9 @@ protected:
 private:
     void showCard(CardIndex card) override;
     void showNumber(NumberBox box, const std::string& text) override;
-    void enableButtons(const ButtonStates& enabled) override;
+    void enableButtons(const ButtonStates& enabled, Button focus) override;
     void focusButton(Button button) override;
+    void announce(const std::string& text) override;
     void start() override;
     void stop() override;
     void hideMain() override;
@@ -86,6 +90,9 @@ private:
     void showHelp() override;
 
     void layOut();
+    // While the timer runs, the controls change on every tick without a
+    // word to a screen reader; once it stops, their names catch up.
+    void nameControls();
     void graphClosed(ClosedBy how);
     void helpClosed(ClosedBy how);
 
@@ -94,9 +101,11 @@ private:
         Label12, Label13;
     QFrame Line1;
     QTimer Timer1;
+    QLabel toranpu;
+    Announcement m_announcement{this};
     std::array<QPushButton*, ButtonCount> m_commands;
     std::array<QLabel*, 13> m_labels;
-    std::array<QLabel*, CardsInDeck> m_toranpu{};
+    std::array<QPixmap, CardsInDeck> m_pictures;
 
     Tally& m_tally;
     MainController m_controller;

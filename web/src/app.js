@@ -50,6 +50,8 @@ async function startProgram(core, design) {
   applyFrameStyle(design.windowFont);
   const stageElement = document.getElementById("stage");
   const closedScreen = document.getElementById("closed");
+  // The one live region: what the rules announce, once, after a draw or a run.
+  const announcer = document.getElementById("announcer");
   const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, bytes(data)])));
   const box = new MessageBox(icon, design.texts, design.windowFont);
   let menu = null;
@@ -108,7 +110,11 @@ async function startProgram(core, design) {
   const page = {
     showCard: (card) => main.showCard(card),
     showNumber: (box, text) => main.showNumber(box, text),
-    enableButtons: (enabled) => main.enableButtons(enabled),
+    enableButtons: (enabled, focus) => {
+      main.enableButtons(enabled);
+      page.focusButton(focus);
+      main.disableButtons(enabled);
+    },
     focusButton: (button) => {
       if (main.visible) {
         main.focusButton(button);
@@ -129,6 +135,9 @@ async function startProgram(core, design) {
       main.setBusy(false);
     },
     playCue: (fileName) => cues.play(fileName),
+    announce: (text) => {
+      announcer.textContent = text;
+    },
     ask: (text, title) =>
       box.ask(text, title, (yes) => program.answer(yes ? core.answerYes : core.answerNo)),
     inform: (text, title) => box.inform(text, title),
@@ -136,7 +145,7 @@ async function startProgram(core, design) {
     hideMain: () => stage.hide(main),
     showMain: () => stage.show(main),
     showGraph: () => {
-      graph.setSteps(program.graphFigure());
+      graph.setFigure(program.graphFigure(), program.graphDescription());
       stage.show(graph);
       graph.closeButton.focus();
     },

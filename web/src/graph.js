@@ -13,19 +13,24 @@ export class GraphWindow extends PageWindow {
     const { close, surface, inner } = surfaceWindow(this, layout, design.texts.close, onClose);
     this.closeButton = close;
     this.inner = inner;
+    // What the class sees, in words: the trials, the frequency at the last
+    // one and the theoretical value.
+    this.description = element("p", { id: "graph-description", className: "spoken" });
     this.canvas = element("canvas", {
       role: "img",
       "aria-label": `${layout.surfaceName} ${layout.description}`,
+      "aria-describedby": this.description.id,
     });
     this.canvas.style.width = `${inner.width}px`;
     this.canvas.style.height = `${inner.height}px`;
-    surface.append(this.canvas);
+    surface.append(this.canvas, this.description);
     this.steps = [];
   }
 
-  // The figure to show: the core's drawing steps.
-  setSteps(steps) {
+  // The figure to show: the core's drawing steps, and what it shows in words.
+  setFigure(steps, description) {
     this.steps = steps;
+    this.description.textContent = description;
   }
 
   // Draws at `ratio` device pixels per CSS pixel, so the figure stays sharp at

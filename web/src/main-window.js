@@ -70,9 +70,21 @@ export class MainWindow extends PageWindow {
     this.values[this.layout.numberLabels[box] - 1].textContent = text;
   }
 
+  // In two steps, the focus moved in between, so that it never falls from a
+  // button that is being disabled.
   enableButtons(enabled) {
     this.buttons.forEach((button, i) => {
-      button.disabled = !enabled[i];
+      if (enabled[i]) {
+        button.disabled = false;
+      }
+    });
+  }
+
+  disableButtons(enabled) {
+    this.buttons.forEach((button, i) => {
+      if (!enabled[i]) {
+        button.disabled = true;
+      }
     });
   }
 
@@ -81,9 +93,11 @@ export class MainWindow extends PageWindow {
   }
 }
 
+// A box of text; a number box reads as its row's name and its number. The
+// numbers are not live regions: a screen reader hears each draw and each
+// run's end once, through the announcer.
 function makeLabel(designed, number, layout, red) {
-  const live = layout.numberLabels.slice(0, 3).includes(number);
-  const tag = number === layout.headingLabel ? "h1" : live ? "output" : "div";
+  const tag = number === layout.headingLabel ? "h1" : "div";
   const label = element(tag, {
     className: `label ${designed.border}`,
     "data-label": String(number),
@@ -92,11 +106,6 @@ function makeLabel(designed, number, layout, red) {
   applyFont(label, designed.font);
   label.style.background = designed.back;
   label.style.color = designed.text === "red" ? red : Theme[designed.text];
-  if (live) {
-    // Announced whole, with the row's name, whenever the number changes.
-    label.setAttribute("aria-live", "polite");
-    label.setAttribute("aria-atomic", "true");
-  }
   if (designed.rowName) {
     label.append(spoken(`${designed.rowName} `));
   }

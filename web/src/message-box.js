@@ -7,8 +7,11 @@ export class MessageBox {
   // `texts`: the captions of はい, いいえ and OK; `font` the box's own.
   constructor(icon, texts, font) {
     this.texts = texts;
+    // Read as the desktop's box is: a warning that says its question, with
+    // the focus on its first button.
     this.dialog = element("dialog", {
       className: "message-box",
+      role: "alertdialog",
       "aria-labelledby": "message-title",
       "aria-describedby": "message-text",
     });

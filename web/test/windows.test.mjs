@@ -334,3 +334,80 @@ describe("copying", () => {
     ]);
   });
 });
+
+// What a screen reader hears: every change of a live region and of the
+// card's name, with the announcer's texts in order.
+function hearing() {
+  globalThis.liveChanges = new Map();
+  globalThis.announced = [];
+  globalThis.cardRenames = 0;
+  new MutationObserver((records) => {
+    for (const record of records) {
+      const target = record.target.nodeType === Node.ELEMENT_NODE ? record.target : record.target.parentElement;
+      if (target?.matches?.("img.card") && record.attributeName === "alt") {
+        ++cardRenames;
+      }
+      const region = target?.closest?.("[aria-live]");
+      if (region) {
+        liveChanges.set(region.id || region.className, (liveChanges.get(region.id || region.className) ?? 0) + 1);
+        if (region.id === "announcer") {
+          announced.push(region.textContent);
+        }
+      }
+    }
+  }).observe(document, { subtree: true, childList: true, characterData: true, attributes: true });
+}
+
+describe("a screen reader", () => {
+  test("hears a draw and a run's end once each, nothing of the ticks, and the graph and the exit box in words", async () => {
+    page = await pages.open({ before: [listen, inspectCore, hearing] });
+    const heard = () => page.evaluate(() => ({ announced, cardRenames, live: Object.fromEntries(liveChanges) }));
+    const counts = (s) =>
+      `引いた全カード枚数 ${s.trials.trim()}、引いた３の倍数のカード枚数 ${s.hits.trim()}、割合 ${s.frequency}`;
+
+    await button(page, "トランプをきる").click();
+    await page.evaluate(() => {
+      cardRenames = 0;
+    });
+    await runFrames(page, { count: 10 });
+    assert.deepEqual(await heard(), { announced: [], cardRenames: 0, live: {} }, "nothing while cards cycle");
+    await button(page, "トランプを引く").click();
+    const drawn = await shown(page);
+    assert.deepEqual((await heard()).announced, [`${drawn.cardName}。${counts(drawn)}`]);
+
+    await button(page, "自動 Start").click();
+    await runFrames(page, { until: finished });
+    const ran = await shown(page);
+    const { announced: said, live } = await heard();
+    assert.deepEqual(said, [`${drawn.cardName}。${counts(drawn)}`, `自動の実験が終わりました。${counts(ran)}`]);
+    assert.deepEqual(live, { announcer: 2 }, "one live region, changed once a draw and once a run");
+
+    // Read top to bottom: the numbers as their rows and values, no status bars.
+    const tree = await page.accessibility.snapshot();
+    const nodes = [];
+    const walk = (node) => {
+      nodes.push(node);
+      node.children?.forEach(walk);
+    };
+    walk(tree);
+    assert.deepEqual(nodes.filter((node) => node.role === "status"), []);
+    const texts = nodes.filter((node) => node.role === "StaticText").map((node) => node.name.trim());
+    const row = texts.indexOf("引いた全カード枚数", texts.indexOf("引いた全カード枚数") + 1);
+    assert.deepEqual(texts.slice(row, row + 2), ["引いた全カード枚数", ran.trials], texts.join(" | "));
+
+    await button(page, "グラフ表示").click();
+    const description = await page.evaluate(() => {
+      const canvas = document.querySelector("#graph-window canvas");
+      return document.getElementById(canvas.getAttribute("aria-describedby")).textContent;
+    });
+    assert.equal(description, `実験回数 1000 回、割合 ${ran.frequency}、理論上の確率 0.3076923`);
+    await windowButton(page, "graph-window", "閉じる").click();
+
+    await button(page, "終了").click();
+    const box = (await page.accessibility.snapshot()).children.find((node) => node.role === "alertdialog");
+    assert.deepEqual(
+      { name: box?.name, description: box?.description, focused: box?.children?.find((child) => child.focused)?.name },
+      { name: "トランプ", description: "終了していいですか？", focused: "はい" },
+    );
+  });
+});

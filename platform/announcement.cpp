@@ -1,0 +1,49 @@
+#include "platform/announcement.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+// A notification, named by the text it announces.
+class AnnouncementAccessible final : public QAccessibleWidget {
+public:
+    explicit AnnouncementAccessible(Announcement* announcement)
+        : QAccessibleWidget(announcement, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            return static_cast<const Announcement*>(widget())->text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* AnnouncementFactory(const QString& className, QObject* object) {
+    auto* announcement = qobject_cast<Announcement*>(object);
+    if (className == QLatin1String("Announcement") && announcement != nullptr) {
+        return new AnnouncementAccessible(announcement);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Announcement::Announcement(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(AnnouncementFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName(QStringLiteral("announcement"));
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcement::announce(const QString& text) {
+    // Appearing is what a screen reader reads out, so each text appears anew.
+    hide();
+    m_text = text;
+    show();
+}
