@@ -20,9 +20,12 @@ constexpr int BorderWidth = TwipsToPixels(SurfaceBorderTwips);
 // where the surface has readable lines, a read-only text of them.
 class PictureBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit PictureBoxAccessible(PictureBox* box)
-        : QAccessibleWidget(box,
-                            box->isReadable() ? QAccessible::EditableText : QAccessible::Graphic) {}
+    explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box) {}
+
+    // Asked each time: the lines may come after a screen reader first met the box.
+    QAccessible::Role role() const override {
+        return box()->isReadable() ? QAccessible::EditableText : QAccessible::Graphic;
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface && box()->isReadable()) {

@@ -201,7 +201,13 @@ void AccessibilityTest::drawsAndRunsAreAnnouncedOnceAndTicksAreSilent() {
     f.form->show();
     EventRecorder recorder;
     f.generator.queueCards({40, 7, 12}); // the queen of spades is drawn: a hit
+    f.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    recorder.clear();
     f.form->Command2_Click();
+    // The focus goes straight to トランプを引く, not through the buttons that
+    // are being disabled.
+    QCOMPARE(recorder.count(QAccessible::Focus), 1);
     recorder.clear();
     for (int tick = 0; tick < 3; ++tick) {
         f.form->Timer1_Tick();
@@ -266,6 +272,7 @@ void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
     Form2 graph(tally);
     QCOMPARE(AccessibleName(graph.closeButton()), QStringLiteral("閉じる"));
     QCOMPARE(AccessibleName(graph.surface()), QStringLiteral("グラフ"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&graph.surface())->role(), QAccessible::Graphic);
     // What the class sees, in words.
     QCOMPARE(AccessibleText(graph.surface(), QAccessible::Description),
              QStringLiteral("実験回数 1000 回、割合 0.2500000、理論上の確率 0.3076923"));
@@ -278,7 +285,14 @@ void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
     QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(&help.surface());
     QAccessibleTextInterface* text = surface->textInterface();
     QVERIFY(text != nullptr);
+    QCOMPARE(surface->role(), QAccessible::EditableText);
     QVERIFY(surface->state().readOnly);
+    // Also where a screen reader met the surface before it had its lines.
+    PictureBox box;
+    QAccessibleInterface* met = QAccessible::queryAccessibleInterface(&box);
+    QCOMPARE(met->role(), QAccessible::Graphic);
+    box.setReadableLines({QStringLiteral("一行")});
+    QCOMPARE(met->role(), QAccessible::EditableText);
     QVERIFY(help.surface().focusPolicy() & Qt::TabFocus);
     const QStringList lines = text->text(0, text->characterCount()).split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 23);

@@ -136,6 +136,20 @@ export function paintedCard(page) {
   });
 }
 
+// How many pixels of the graph's canvas are the curve's light blue; works on
+// any engine's page that has `evaluate`.
+export function curvePixels(page) {
+  return page.evaluate(() => {
+    const canvas = document.querySelector("#graph-window canvas");
+    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let count = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      count += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
+    }
+    return count;
+  });
+}
+
 export const focusedName = (page) => page.evaluate(() => document.activeElement?.textContent);
 
 export const visibleWindows = (page) =>

@@ -7,6 +7,7 @@ import assert from "node:assert/strict";
 import { dirname } from "node:path";
 import { after, before, describe, test } from "node:test";
 import { PagePath } from "./browser.mjs";
+import { curvePixels } from "./driver.mjs";
 import { Engines, launchEngine, until } from "./engines.mjs";
 import { StaticServer } from "./server.mjs";
 
@@ -72,15 +73,7 @@ for (const engine of Engines) {
 
       await page.click(mainButton("グラフ表示"));
       assert.deepEqual((await seen(page)).visible, ["graph-window"]);
-      const curve = await page.evaluate(() => {
-        const canvas = document.querySelector("#graph-window canvas");
-        const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-        let blue = 0;
-        for (let i = 0; i < data.length; i += 4) {
-          blue += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
-        }
-        return blue;
-      });
+      const curve = await curvePixels(page);
       assert.ok(curve > 500, `${curve} pixels of the curve`);
       await page.click(windowButton("graph-window", "閉じる"));
       assert.deepEqual((await seen(page)).visible, ["main-window"]);

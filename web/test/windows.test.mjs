@@ -4,6 +4,7 @@ import { readFileSync } from "node:fs";
 import { describe, test } from "node:test";
 import {
   button,
+  curvePixels,
   focusedName,
   inspectCore,
   pagesOnVirtualTime,
@@ -80,15 +81,7 @@ describe("graph", () => {
     await button(page, "グラフ表示").click();
     assert.deepEqual(await visibleWindows(page), ["graph-window"]);
     assert.equal(await focusedName(page), "閉じる");
-    const blue = await page.evaluate(() => {
-      const canvas = document.querySelector("#graph-window canvas");
-      const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-      let count = 0;
-      for (let i = 0; i < data.length; i += 4) {
-        count += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
-      }
-      return count;
-    });
+    const blue = await curvePixels(page);
     assert.ok(blue > 1000, `${blue} pixels of the curve`);
 
     await windowButton(page, "graph-window", "閉じる").click();
