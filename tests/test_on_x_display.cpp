@@ -148,6 +148,15 @@ public:
         return texts;
     }
 
+    // The object's text, as a screen reader reads a text.
+    QString textOf(const QObject& object) {
+        QDBusMessage get = QDBusMessage::createMethodCall(m_program, PathOf(object),
+                                                          QStringLiteral("org.a11y.atspi.Text"),
+                                                          QStringLiteral("GetText"));
+        get << 0 << -1;
+        return m_bus.call(get, QDBus::BlockWithGui).arguments().value(0).toString();
+    }
+
     QList<Event> events;
 
 private slots:
@@ -362,6 +371,14 @@ void OnXDisplayTest::aScreenReaderHearsEachDrawAndRunOnceAndNoTicks() {
           static_cast<long long>(reader.events.size()));
     QCOMPARE(reader.announced(p.form->announcement()),
              QStringList{QStringLiteral("自動の実験が終わりました。") + counts()});
+
+    // The help's text, which is only drawn, reads as 23 lines.
+    p.form->Command8_Click();
+    QVERIFY(QTest::qWaitForWindowActive(p.form->helpWindow()));
+    const QStringList lines =
+        reader.textOf(p.form->helpWindow()->surface()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 23);
+    QCOMPARE(lines.value(2), QStringLiteral("ここにトランプが１組あります。"));
 }
 
 QTEST_MAIN(OnXDisplayTest)

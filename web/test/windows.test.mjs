@@ -368,8 +368,12 @@ describe("a screen reader", () => {
     const drawn = await shown(page);
     assert.deepEqual((await heard()).announced, [`${drawn.cardName}。${counts(drawn)}`]);
 
+    const busy = () => page.evaluate(() => document.getElementById("main-window").getAttribute("aria-busy"));
     await button(page, "自動 Start").click();
+    await runFrames(page, { count: 3 });
+    assert.equal(await busy(), "true", "the main window is busy while the run is on");
     await runFrames(page, { until: finished });
+    assert.equal(await busy(), "false");
     const ran = await shown(page);
     const { announced: said, live } = await heard();
     assert.deepEqual(said, [`${drawn.cardName}。${counts(drawn)}`, `自動の実験が終わりました。${counts(ran)}`]);
