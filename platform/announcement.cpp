@@ -1,5 +1,7 @@
 #include "platform/announcement.h"
 
+#include "platform/accessible_factory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -19,22 +21,10 @@ public:
     }
 };
 
-QAccessibleInterface* AnnouncementFactory(const QString& className, QObject* object) {
-    auto* announcement = qobject_cast<Announcement*>(object);
-    if (className == QLatin1String("Announcement") && announcement != nullptr) {
-        return new AnnouncementAccessible(announcement);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 Announcement::Announcement(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(AnnouncementFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessible<Announcement, AnnouncementAccessible>();
     setObjectName(QStringLiteral("announcement"));
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);

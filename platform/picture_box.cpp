@@ -1,6 +1,7 @@
 #include "platform/picture_box.h"
 
 #include "design/surface_layouts.h"
+#include "platform/accessible_factory.h"
 #include "platform/design_qt.h"
 
 #include <QAccessible>
@@ -67,14 +68,6 @@ private:
     const PictureBox* box() const { return static_cast<const PictureBox*>(widget()); }
 };
 
-QAccessibleInterface* PictureBoxFactory(const QString& className, QObject* object) {
-    auto* box = qobject_cast<PictureBox*>(object);
-    if (className == QLatin1String("PictureBox") && box != nullptr) {
-        return new PictureBoxAccessible(box);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 QRgb QBColor(int number) {
@@ -88,11 +81,7 @@ PictureBox::PictureBox(QWidget* parent)
     setLineWidth(BorderWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
     ensureImage();
-    static const bool installed = [] {
-        QAccessible::installFactory(PictureBoxFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessible<PictureBox, PictureBoxAccessible>();
 }
 
 void PictureBox::setReadableLines(const QStringList& lines) {

@@ -1,9 +1,9 @@
 // Faults the program must ride out without losing a count: the history bound
 // reached by hand, the graph opened at the 16-bit bound and at the last trial,
-// every window closed through its frame, and clicks arriving while a modal box
-// waits for its answer. The other faults are tested beside the code they hit:
-// no display in test_program, cue files and audio output in test_sound_silent,
-// no Japanese font in test_fault_font.
+// the main and the help window closed through their frames (the graph's is in
+// test_graph), and clicks arriving while a modal box waits for its answer. The other faults are
+// tested beside the code they hit: no display in test_program, cue files and audio output in
+// test_sound_silent, no Japanese font in test_fault_font.
 
 // Clicks go through the window system, where a modal box blocks them, rather
 // than straight to the widget.
@@ -156,7 +156,6 @@ private slots:
     void graphOpensAtTheBounds();
     void mainWindowFrameEndsTheProgramInEveryState_data();
     void mainWindowFrameEndsTheProgramInEveryState();
-    void graphFrameInFinishedBringsTheMainWindowBack();
     void helpFrameLeavesTheMainWindowAsItWas_data();
     void helpFrameLeavesTheMainWindowAsItWas();
     void clicksWaitWhileAModalBoxIsOpen_data();
@@ -275,28 +274,6 @@ void FaultMatrixTest::mainWindowFrameEndsTheProgramInEveryState() {
     QVERIFY(f.cues.cues.isEmpty());
     QVERIFY(!f.form->isVisible());
     QCOMPARE(Snapshot(f), before);
-}
-
-void FaultMatrixTest::graphFrameInFinishedBringsTheMainWindowBack() {
-    // Stopped, the other state the graph opens from, is in test_graph.
-    Form1Fixture f;
-    f.form->show();
-    EnterState(f, MainState::Finished);
-    const MainWindowState before = Snapshot(f);
-    f.form->Command7_Click();
-    QPointer<Form2> graph = f.form->graphWindow();
-    QVERIFY(graph != nullptr);
-    QVERIFY(f.form->isHidden());
-
-    CloseThroughFrame(*graph);
-    DeleteClosedWindows();
-
-    QVERIFY(graph == nullptr);
-    QVERIFY(f.form->isVisible());
-    QCOMPARE(Snapshot(f), before);
-    QCOMPARE(f.programEnd.ends, 0);
-    f.form->Command6_Click();
-    QCOMPARE(ObservedState(*f.form), std::optional(MainState::Idle));
 }
 
 void FaultMatrixTest::helpFrameLeavesTheMainWindowAsItWas_data() {

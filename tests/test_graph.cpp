@@ -247,17 +247,25 @@ private slots:
         QCOMPARE(g.draw(), first);
     }
 
+    // From the two states the graph opens from, by either way of closing it.
     void closingBringsTheMainWindowBackUnchanged_data() {
         QTest::addColumn<bool>("throughFrame");
-        QTest::newRow("閉じる") << false;
-        QTest::newRow("window frame") << true;
+        QTest::addColumn<bool>("finished");
+        QTest::newRow("閉じる, Stopped") << false << false;
+        QTest::newRow("window frame, Stopped") << true << false;
+        QTest::newRow("window frame, Finished") << true << true;
     }
     void closingBringsTheMainWindowBackUnchanged() {
         QFETCH(bool, throughFrame);
+        QFETCH(bool, finished);
         Form1Fixture f;
         f.form->show();
         f.drawByHand(3);
         f.drawByHand(5);
+        if (finished) {
+            f.form->Command4_Click();
+            f.runToTheLimit();
+        }
         const MainWindowState before = Snapshot(*f.form);
 
         f.form->Command7_Click();
@@ -281,7 +289,8 @@ private slots:
         QVERIFY(f.form->graphWindow() == nullptr);
         QVERIFY(f.form->isVisible());
         QCOMPARE(Snapshot(*f.form), before);
-        QCOMPARE(f.tally.TrialCount(), 2);
+        QCOMPARE(f.tally.TrialCount(), finished ? AutoTrialLimit : 2);
+        QCOMPARE(f.programEnd.ends, 0);
     }
 
     void ctrlCCopiesTheFigurePixelForPixel() {

@@ -64,13 +64,8 @@ QByteArray Garbage() {
     return bytes;
 }
 
-// The main window with its counters, playing its cues through the player given.
-struct Session : Form1Fixture {
-    explicit Session(CuePlayer* player) : Form1Fixture({.cues = player}) { form->show(); }
-};
-
 // What the main window shows after each step of the session.
-QStringList Observe(Session& s) {
+QStringList Observe(Form1Fixture& s) {
     const auto state = ObservedState(*s.form);
     return {QString::number(state ? static_cast<int>(*state) : -1),
             QString::number(s.tally.TrialCount()),
@@ -84,7 +79,7 @@ QStringList Observe(Session& s) {
 }
 
 // Every button with a cue, between draws by hand, an automatic run and the graph.
-QList<QStringList> PlaySession(Session& s) {
+QList<QStringList> PlaySession(Form1Fixture& s) {
     QList<QStringList> seen;
     s.form->Command8_Click();
     seen << Observe(s);
@@ -289,23 +284,23 @@ void SoundSilentTest::sessionCountsAsWithWorkingCues() {
         break;
     }
 
-    Session reference(nullptr);
+    Form1Fixture reference;
+    reference.form->show();
     const QList<QStringList> expected = PlaySession(reference);
     QCOMPARE(reference.cues.cues.size(), 7);
 
     for (const QString& warning : warnings) {
         QTest::ignoreMessage(QtWarningMsg, WarningAbout(warning));
     }
-    QtSoundControl failing;
-    SoundCues failingCues(failing);
-    Session session(&failingCues);
+    SoundingForm1 session;
+    session.form->show();
     const QList<QStringList> seen = PlaySession(session);
     QCOMPARE(seen.size(), expected.size());
     for (qsizetype step = 0; step < seen.size(); ++step) {
         QCOMPARE(seen.at(step), expected.at(step));
     }
-    QVERIFY(!failing.isSounding());
-    QVERIFY(failing.effect() == nullptr);
+    QVERIFY(!session.control.isSounding());
+    QVERIFY(session.control.effect() == nullptr);
 }
 
 int main(int argc, char** argv) {

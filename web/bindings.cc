@@ -109,10 +109,10 @@ val Size(int widthTwips, int heightTwips) {
 }
 
 val Font(const FontSpec& font) {
-    val spec = val::object();
-    spec.set("points", font.points);
-    spec.set("bold", font.bold);
-    return spec;
+    val face = val::object();
+    face.set("points", font.points);
+    face.set("bold", font.bold);
+    return face;
 }
 
 val Rule(int x1, int x2, int y) {
