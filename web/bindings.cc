@@ -303,7 +303,6 @@ public:
     void answer(int code) { m_services.answer(code); }
     std::string resultsText(bool withHeader) const { return m_controller.resultsText(withHeader); }
     MainState state() const { return m_controller.state(); }
-    int drawnCard() const { return m_controller.DrawnCard(); }
     int trialCount() const { return m_tally.TrialCount(); }
 
     // What the graph shows, in words, for a screen reader.
@@ -371,14 +370,11 @@ EMSCRIPTEN_BINDINGS(toranpu) {
         .function("answer", &WebProgram::answer)
         .function("resultsText", &WebProgram::resultsText)
         .function("state", &WebProgram::state)
-        .function("drawnCard", &WebProgram::drawnCard)
         .function("trialCount", &WebProgram::trialCount)
         .function("graphFigure", &WebProgram::graphFigure)
         .function("graphDescription", &WebProgram::graphDescription);
     function("design", &Design);
     function("release", &Release);
-    constant("autoTrialLimit", AutoTrialLimit);
-    constant("historyLastTrial", HistoryLastTrial);
     constant("answerYes", AnswerYes);
     constant("answerNo", AnswerNo);
 }
