@@ -1,7 +1,8 @@
 // The context menus and Ctrl+C: the main window copies (and, where the device
 // can, shares) the results line, the graph its figure. A right click, the
 // Menu key and a long press open the same menu.
-import { CopyMenu, copyPicture, copyText, pictureFile, shareFile, shareSupport, shareText } from "./copy-menu.js";
+import { CopyMenu } from "./copy-menu.js";
+import { copyPicture, copyText, pictureFile, shareFile, shareSupport, shareText } from "./clipboard.js";
 import { onLongPress } from "./long-press.js";
 
 // Android follows a long press with a contextmenu event of its own; within
