@@ -16,7 +16,8 @@ export class CardView {
     this.sources = sources;
     this.names = names;
     this.stretch = rect.width / picture.width;
-    this.image = element("img", { className: "card", alt: "" });
+    // Not draggable: on an iPad a long press on it opens the copy menu.
+    this.image = element("img", { className: "card", alt: "", draggable: false });
     placeRect(this.image, rect);
     this.card = 0;
     this.changing = false;

@@ -56,7 +56,9 @@ export class CuePlayer {
         return null;
       }
     }
-    if (this.context.state === "suspended") {
+    // Suspended before the first gesture, and on iOS "interrupted" after the
+    // screen was locked or a call came in: either way the next press resumes it.
+    if (this.context.state !== "running") {
       this.context.resume().catch(() => {});
     }
     return this.context;
