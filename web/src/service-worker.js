@@ -4,6 +4,9 @@
 // with a network installs it, and the stores of older releases are deleted.
 const Store = "toranpu-{{release}}";
 const Files = {{files}};
+// What marks this release's page, so that a page kept from before is never
+// stored as this release's.
+const ReleaseMark = '<meta name="toranpu-release" content="{{release}}">';
 // How long a start waits for the network before it opens the stored page.
 const NetworkWaitMs = 3000;
 
@@ -11,7 +14,7 @@ self.addEventListener("install", (event) => {
   event.waitUntil(
     caches
       .open(Store)
-      .then((store) => store.addAll(Files))
+      .then((store) => Promise.all([keepPage(store), store.addAll(Files.slice(1))]))
       .then(() => self.skipWaiting()),
   );
 });
@@ -32,6 +35,17 @@ self.addEventListener("fetch", (event) => {
   }
   event.respondWith(request.mode === "navigate" ? page(request) : stored(request));
 });
+
+// The page the browser has just fetched to open the site is in its own cache:
+// stored from there, the first visit downloads it once. Fetched again only
+// where that copy is missing or of another release.
+async function keepPage(store) {
+  const kept = await fetch(Files[0], { cache: "force-cache" });
+  if (kept.ok && (await kept.clone().text()).includes(ReleaseMark)) {
+    return store.put(Files[0], kept);
+  }
+  return store.add(new Request(Files[0], { cache: "no-cache" }));
+}
 
 // The page from the network while there is one, so that a newly published
 // release is what opens; the stored copy otherwise.
