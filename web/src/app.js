@@ -3,7 +3,7 @@
 // the page's services.
 import loadCore from "toranpu:core";
 import { cards, cues as cueFiles, icon, wasm } from "toranpu:assets";
-import { FontFamily, Frame, PageTexts, pointsToPixels } from "./layout.js";
+import { FontFamily, Frame, pointsToPixels } from "./layout.js";
 import { MainWindow } from "./main-window.js";
 import { GraphWindow } from "./graph.js";
 import { HelpWindow } from "./help.js";
@@ -12,6 +12,9 @@ import { BrowserTime, FrameTicker } from "./ticker.js";
 import { CuePlayer } from "./cues.js";
 import { MessageBox } from "./message-box.js";
 import { wireMenus } from "./menus.js";
+import { ClosedScreen } from "./closed-screen.js";
+import { noticeInsecureSite } from "./secure-notice.js";
+import { moduleRan, programStarted } from "./support.js";
 
 // Tests put a clock and a frame source of their own here before the page
 // loads, and may ask to be handed the core and the running program.
@@ -46,10 +49,9 @@ function applyFrameStyle(windowFont) {
   root.setProperty("--window-font", `${pointsToPixels(windowFont.points)}px`);
 }
 
-async function startProgram(core, design) {
+async function startProgram(core, design, closedScreen) {
   applyFrameStyle(design.windowFont);
   const stageElement = document.getElementById("stage");
-  const closedScreen = document.getElementById("closed");
   // The one live region: what the rules announce, once, after a draw or a run.
   const announcer = document.getElementById("announcer");
   const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, bytes(data)])));
@@ -75,6 +77,8 @@ async function startProgram(core, design) {
   const stage = new Stage(stageElement, {
     primaries: [main, graph],
     help,
+    safeArea: document.getElementById("safe-area"),
+    notice: document.getElementById("notice"),
     onScale: (ratio) => {
       main.setDeviceRatio(ratio);
       if (graph.visible) {
@@ -101,9 +105,7 @@ async function startProgram(core, design) {
     box.dismiss();
     menu?.close(false);
     stageElement.hidden = true;
-    closedScreen.textContent = PageTexts.closedScreen;
-    closedScreen.hidden = false;
-    closedScreen.focus();
+    closedScreen.ended();
   }
 
   // What the rules call, by the names the bindings use.
@@ -171,31 +173,39 @@ async function startProgram(core, design) {
   program.load();
   inspect?.({ core, design, program, cards });
   stageElement.setAttribute("aria-busy", "false");
+  programStarted();
 }
 
 // Served from a web site, the page keeps itself for offline use through its
 // service worker; a file opened from a disk or a file share has none.
 function keepForOffline() {
   const worker = document.querySelector('meta[name="toranpu-service-worker"]')?.content;
+  if (noticeInsecureSite(worker)) {
+    return;
+  }
   if (worker && /^https?:$/.test(location.protocol) && navigator.serviceWorker) {
     navigator.serviceWorker.register(worker).catch(() => {});
   }
 }
 
 async function start() {
+  // Where the check before this module found the browser too old, nothing starts.
+  if (!moduleRan()) {
+    return;
+  }
   keepForOffline();
+  const closedScreen = new ClosedScreen(document.getElementById("closed-screen"));
   let core;
   try {
     // The bytes are handed over, so the module fetches nothing.
     core = await loadCore({ wasmBinary: bytes(wasm) });
   } catch {
-    document.getElementById("closed").textContent = PageTexts.loadFailed;
-    document.getElementById("closed").hidden = false;
+    closedScreen.loadFailed();
     return;
   }
   const design = core.design();
   await fontsReady(design.windowFont);
-  await startProgram(core, design);
+  await startProgram(core, design, closedScreen);
 }
 
 start();

@@ -46,6 +46,11 @@ export const MessageBoxLayout = {
 // What only a web page says.
 export const PageTexts = {
   closedScreen: "終了しました。このページを閉じてください。",
+  // Installed as an app there is no page to close.
+  closedApp: "終了しました。",
+  restart: "もう一度はじめる",
+  insecureSite:
+    "このページは https ではなく http で開かれているため、ネットワークがないときには使えず、アプリとして追加することもできません。",
   frameClose: "ウィンドウを閉じる",
   menuName: "コピー",
   loadFailed: "このブラウザーではプログラムを読み込めませんでした。",

@@ -3,16 +3,22 @@
 // stands below it on a viewport taller than wide (a tablet held upright), so
 // that every number stays in sight, and beside it on a wider one where that
 // keeps the windows at their size, otherwise over it, moved down and right
-// so that both title bars stay in reach.
+// so that both title bars stay in reach. The windows keep inside the
+// device's safe area (clear of an iPad's rounded corners and home indicator)
+// and above the page's notice when one shows.
 import { StageLayout } from "./layout.js";
 
 // However small the viewport, the stage keeps at least this scale.
 const MinScale = 0.1;
 
 export class Stage {
-  // `onScale` hears the device pixels per CSS pixel of the windows.
-  constructor(element, { primaries, help, onScale }) {
+  // `onScale` hears the device pixels per CSS pixel of the windows;
+  // `safeArea` is an element padded by the safe area's insets, `notice` the
+  // page's notice along the bottom.
+  constructor(element, { primaries, help, onScale, safeArea, notice }) {
     this.element = element;
+    this.safeArea = safeArea;
+    this.notice = notice;
     this.primaries = primaries;
     this.help = help;
     this.onScale = onScale;
@@ -55,7 +61,20 @@ export class Stage {
     );
   }
 
+  // The part of the viewport the windows may take. The insets are read as
+  // lengths, since a fixed box's own rectangle grows with a zoomed-out page.
+  room() {
+    const style = getComputedStyle(this.safeArea);
+    const [top, right, bottom, left] = ["Top", "Right", "Bottom", "Left"].map(
+      (side) => parseFloat(style[`padding${side}`]) || 0,
+    );
+    const { clientWidth, clientHeight } = document.documentElement;
+    const below = bottom + (this.notice.hidden ? 0 : this.notice.offsetHeight);
+    return { left, top, width: clientWidth - left - right, height: clientHeight - top - below };
+  }
+
   arrange() {
+    const room = this.room();
     const primary = this.primaries.find((window) => window.visible);
     const placed = [];
     if (primary) {
@@ -70,7 +89,7 @@ export class Stage {
         const beside = [this.help, primary.outerWidth + StageLayout.windowGap, 0];
         const { x, y } = StageLayout.cascade;
         const over = [this.help, x, y];
-        const besideFits = fitScale(extent([...placed, beside])) >= StageLayout.minScaleBeside;
+        const besideFits = fitScale(extent([...placed, beside]), room) >= StageLayout.minScaleBeside;
         placed.push(besideFits ? beside : over);
       }
     }
@@ -79,13 +98,12 @@ export class Stage {
       window.element.style.left = `${left}px`;
       window.element.style.top = `${top}px`;
     }
-    const scale = fitScale({ width, height });
-    const { clientWidth, clientHeight } = document.documentElement;
+    const scale = fitScale({ width, height }, room);
     const style = this.element.style;
     style.width = `${width}px`;
     style.height = `${height}px`;
-    style.left = `${Math.max(0, (clientWidth - width * scale) / 2)}px`;
-    style.top = `${Math.max(0, (clientHeight - height * scale) / 2)}px`;
+    style.left = `${room.left + Math.max(0, (room.width - width * scale) / 2)}px`;
+    style.top = `${room.top + Math.max(0, (room.height - height * scale) / 2)}px`;
     style.transform = `scale(${scale})`;
     document.documentElement.style.setProperty("--stage-scale", String(scale));
     const deviceRatio = scale * (globalThis.devicePixelRatio || 1);
@@ -109,12 +127,11 @@ function extent(placed) {
   return { width, height };
 }
 
-// The largest scale at which a box of this size fits the viewport.
-function fitScale({ width, height }) {
+// The largest scale at which a box of this size fits the room.
+function fitScale({ width, height }, room) {
   if (width === 0 || height === 0) {
     return 1;
   }
-  const { clientWidth, clientHeight } = document.documentElement;
   const margin = 2 * StageLayout.viewportMargin;
-  return Math.max(MinScale, Math.min((clientWidth - margin) / width, (clientHeight - margin) / height));
+  return Math.max(MinScale, Math.min((room.width - margin) / width, (room.height - margin) / height));
 }

@@ -121,6 +121,11 @@ const script = await esbuild.build({
   logLevel: "warning",
 });
 const code = script.outputFiles[0].text.replaceAll("</script", "<\\/script");
+// The check for old browsers runs before the module as a classic script, as written.
+const supportCheck = (await esbuild.transform(readFileSync(join(web, "src/support-check.js"), "utf8"), {
+  minify: true,
+  target: "es5",
+})).code;
 const style = (await esbuild.transform(readFileSync(join(web, "src/page.css"), "utf8"), {
   loader: "css",
   minify: true,
@@ -142,6 +147,7 @@ const page = {
   "{{font}}": dataUrl("font/woff2", font),
   "{{style}}": style.trim(),
   "{{script}}": code.trim(),
+  "{{support-check}}": supportCheck.trim(),
 };
 const template = readFileSync(join(web, "src/page.html"), "utf8");
 const html = fill(template, { ...page, "{{site-images}}": "", "{{site-sources}}": "", "{{site}}": "" });
