@@ -26,11 +26,12 @@ const Flags = [
   "--font-render-hinting=none",
 ];
 
-export function launch() {
+// `flags`: more of Chromium's own, for a test that needs them.
+export function launch(flags = []) {
   if (!Chromium) {
     throw new Error("Chromium is missing: install Debian's chromium package");
   }
-  return puppeteer.launch({ executablePath: Chromium, args: Flags, headless: true });
+  return puppeteer.launch({ executablePath: Chromium, args: [...Flags, ...flags], headless: true });
 }
 
 // What an iPad's Safari says it is.

@@ -1,8 +1,9 @@
 // One walk through the page in each of the three browser engines a pupil's
 // device may run (WebKit is the only one on an iPad): load without a script
 // error, five draws by hand, an automatic run to exactly 1000, the graph and
-// the help opened and closed, the copy menu, and the exit box answered いいえ
-// and then はい. On the real clock; nothing here asserts a time.
+// the help opened and closed, the copy menu, the exit box answered いいえ
+// and then はい, and the program started again from the closed screen. On the
+// real clock; nothing here asserts a time.
 import assert from "node:assert/strict";
 import { dirname } from "node:path";
 import { after, before, describe, test } from "node:test";
@@ -53,13 +54,8 @@ for (const engine of Engines) {
 
     test("a walk through the lesson", async () => {
       const page = await browser.newPage(`${server.origin}/`);
-      assert.deepEqual(await seen(page), {
-        trials: "0",
-        hits: "0",
-        frequency: "",
-        theory: "0.3076923",
-        visible: ["main-window"],
-      });
+      const started = { trials: "0", hits: "0", frequency: "", theory: "0.3076923", visible: ["main-window"] };
+      assert.deepEqual(await seen(page), started);
 
       for (let draw = 1; draw <= 5; ++draw) {
         await page.click(mainButton("トランプをきる"));
@@ -101,7 +97,14 @@ for (const engine of Engines) {
         await page.evaluate(() => document.getElementById("closed").textContent),
         "終了しました。このページを閉じてください。",
       );
+      assert.deepEqual(await page.evaluate(() => walkErrors), []);
 
+      await page.click("//button[normalize-space(.)='もう一度はじめる']");
+      // Started afresh, as a reload does: a new page, whose closed screen is hidden.
+      const restarted = () => document.getElementById("closed-screen").hidden && !!document.getElementById("main-window");
+      await until(() => page.evaluate(restarted));
+      await page.ready();
+      assert.deepEqual(await seen(page), started);
       assert.deepEqual(await page.evaluate(() => walkErrors), []);
       await page.close();
     });

@@ -1,9 +1,10 @@
 // The file itself: its size, what it shows at start, the designed geometry
-// at scale 1, the card pictures and the help's printed lines.
+// at scale 1, the card pictures and the help's printed lines; and what it
+// says where the browser cannot run it.
 import assert from "node:assert/strict";
 import { readFileSync, statSync } from "node:fs";
 import { after, before, describe, test } from "node:test";
-import { PagePath, launch } from "./browser.mjs";
+import { PagePath, PageUrl, launch } from "./browser.mjs";
 import { button, inspectCore, openVirtual, shown, windowButton } from "./driver.mjs";
 import { readBitmap } from "../tools/png.mjs";
 
@@ -140,5 +141,46 @@ describe("at start", () => {
     assert.ok(Math.max(...lines.widths) <= lines.width, `${Math.max(...lines.widths)} > ${lines.width}`);
     assert.ok(lines.bottom <= lines.height);
     await windowButton(page, "help-window", "閉じる").click();
+  });
+});
+
+describe("where the browser cannot run the program", () => {
+  const Said = [
+    "このブラウザーでは、このプログラムを使えません。",
+    "Safari 15.4 以降か、新しい Chrome、Edge、Firefox で開いてください。",
+  ].join("\n\n");
+  const html = readFileSync(PagePath, "utf8");
+  const cases = [
+    { name: "no WebAssembly", before: () => delete globalThis.WebAssembly, page: html },
+    { name: "a module it cannot parse", page: html.replace('<script type="module">', '<script type="module">)(') },
+    { name: "no dialog", before: () => delete globalThis.HTMLDialogElement, page: html },
+  ];
+  for (const { name, before: change, page: served } of cases) {
+    test(`${name}: it says what is needed, with no window on view`, async () => {
+      const page = await browser.newPage();
+      await page.setRequestInterception(true);
+      page.on("request", (request) =>
+        request.url() === PageUrl ? request.respond({ contentType: "text/html", body: served }) : request.continue(),
+      );
+      if (change) {
+        await page.evaluateOnNewDocument(change);
+      }
+      await page.goto(PageUrl, { waitUntil: "load" });
+      const seen = await page.evaluate(() => {
+        const notice = document.getElementById("unsupported");
+        return {
+          said: notice?.checkVisibility() ? notice.innerText : null,
+          windows: [...document.querySelectorAll(".window")].filter((window) => window.checkVisibility()).length,
+        };
+      });
+      assert.deepEqual(seen, { said: Said, windows: 0 });
+      await page.close();
+    });
+  }
+
+  test("once the program has started, the notice is gone", async () => {
+    const { page } = await openVirtual(browser, DesignedViewport);
+    assert.equal(await page.evaluate(() => document.getElementById("unsupported")), null);
+    await page.close();
   });
 });

@@ -44,6 +44,16 @@ test("an automatic run counts 1000 trials over at least 1000 ms of frames and st
   assert.deepEqual(await shown(page), end);
 });
 
+test("the first tick of an automatic run falls one interval after 自動 Start, not at once", async () => {
+  await button(page, "自動 Start").click();
+  const counted = [];
+  for (const frameMs of [0, TimerIntervalMs / 2, TimerIntervalMs / 2]) {
+    await runFrames(page, { count: 1, frameMs });
+    counted.push((await shown(page)).trials.trim());
+  }
+  assert.deepEqual(counted, ["0", "0", "1"]);
+});
+
 test("a late frame counts at most its share and the run resumes at pace", async () => {
   await button(page, "自動 Start").click();
   await runFrames(page, { count: 1, frameMs: 10000 });

@@ -24,6 +24,10 @@ export class StaticServer {
     this.port = 0;
     this.server = null;
     this.served = [];
+    // The bytes of every body served, and a status the server answers every
+    // page with instead of the page (a server in trouble), while set.
+    this.bytesSent = 0;
+    this.pageStatus = null;
   }
 
   get origin() {
@@ -60,11 +64,16 @@ export class StaticServer {
     try {
       let body = await readFile(file);
       const type = Types[extname(file)] ?? "application/octet-stream";
+      if (this.pageStatus && type.startsWith("text/html")) {
+        response.writeHead(this.pageStatus).end();
+        return;
+      }
       if (this.inject && type.startsWith("text/html")) {
         body = body.toString("utf8").replace("<head>", () => `<head>\n<script>${this.inject}</script>`);
       }
       // Always asked for again, as a school's server would answer by default.
       response.writeHead(200, { "Content-Type": type, "Cache-Control": "no-cache" });
+      this.bytesSent += body.length;
       response.end(body);
     } catch {
       response.writeHead(404).end();

@@ -1,6 +1,8 @@
 // The published site as a pupil's tablet meets it, served from 127.0.0.1 by
 // the test: installable as an app, kept for offline use by its service worker
-// after one visit, and replaced by a newly published release.
+// after one visit (the page downloaded once), kept through a server in
+// trouble, and replaced by a newly published release; reached by a host name
+// over plain http, where the browser allows no service worker, it says so.
 import assert from "node:assert/strict";
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -49,6 +51,12 @@ const controlled = (page) =>
     return navigator.serviceWorker.controller !== null;
   });
 
+const notice = (page) =>
+  page.evaluate(() => {
+    const shown = document.getElementById("notice");
+    return shown.hidden ? null : shown.textContent;
+  });
+
 const release = (page) => page.evaluate(() => document.querySelector('meta[name="toranpu-release"]').content);
 
 test("Chromium finds the site installable as an app", async () => {
@@ -68,7 +76,40 @@ test("Chromium finds the site installable as an app", async () => {
   );
   const touchIcon = await page.evaluate(() => document.querySelector('link[rel="apple-touch-icon"]').href);
   assert.equal((await fetch(touchIcon)).status, 200);
+  assert.equal(await notice(page), null, "from 127.0.0.1 the page is a secure context: no notice");
 });
+
+test("a first visit downloads the page once, the service worker storing that copy", async (t) => {
+  await publish();
+  const page = await visit();
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  t.diagnostic(`first visit: ${server.bytesSent} bytes`);
+  assert.deepEqual(
+    server.served.filter((path) => path === "/"),
+    ["/"],
+  );
+  const stored = await page.evaluate(async () => (await (await caches.match("./")).text()).length);
+  assert.equal(stored, readFileSync(join(Site, "index.html"), "utf8").length);
+});
+
+for (const status of [404, 500]) {
+  test(`a server answering ${status} for the page opens the stored one and keeps it`, async () => {
+    await publish();
+    const first = await visit();
+    await first.evaluate(() => navigator.serviceWorker.ready);
+    server.pageStatus = status;
+    const second = await visit();
+    assert.equal(await controlled(second), true);
+    await second.locator('::-p-aria(トランプをきる[role="button"])').click();
+    await second.locator('::-p-aria(トランプを引く[role="button"])').click();
+    assert.equal((await shown(second)).trials.trim(), "1");
+
+    await server.stop();
+    await second.reload({ waitUntil: "load" });
+    await second.waitForSelector("#stage[aria-busy=false]");
+    assert.equal((await shown(second)).trials.trim(), "0", "the stored page, not the server's answer");
+  });
+}
 
 test("after one visit the program starts and runs with no network at all", async () => {
   await publish();
@@ -110,4 +151,38 @@ test("a newly published release replaces the stored one on the next visit", asyn
   await second.reload({ waitUntil: "load" });
   await second.waitForSelector("#stage[aria-busy=false]");
   assert.equal(await release(second), next);
+});
+
+test("over plain http by a host name, the page says it cannot work offline or install, and runs", async () => {
+  await publish();
+  // A school's intranet name, resolved to this machine.
+  const Host = "school.example";
+  const named = await launch([`--host-resolver-rules=MAP ${Host} 127.0.0.1`]);
+  try {
+    const warnings = [];
+    const { page, elsewhere } = await openServed(named, `http://${Host}:${server.port}/`, {
+      before: installVirtualTime,
+      width: 820,
+      height: 1180,
+    });
+    page.on("console", (message) => warnings.push(message.text()));
+    assert.deepEqual(elsewhere, []);
+    assert.equal(
+      await notice(page),
+      "このページは https ではなく http で開かれているため、ネットワークがないときには使えず、アプリとして追加することもできません。",
+    );
+    await page.reload({ waitUntil: "load" });
+    await page.waitForSelector("#stage[aria-busy=false]");
+    assert.ok(warnings.some((text) => /secure context/.test(text)), warnings.join("\n"));
+    const placed = await page.evaluate(() => {
+      const [main, notice] = ["main-window", "notice"].map((id) => document.getElementById(id).getBoundingClientRect());
+      return { worker: "serviceWorker" in navigator, clear: main.bottom <= notice.top };
+    });
+    assert.deepEqual(placed, { worker: false, clear: true });
+    await page.locator('::-p-aria(自動 Start[role="button"])').click();
+    await runFrames(page, { until: finished });
+    assert.equal((await shown(page)).trials, "1000");
+  } finally {
+    await named.close();
+  }
 });

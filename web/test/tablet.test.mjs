@@ -1,7 +1,8 @@
 // The page on a tablet, by touch alone: a long press opens the copy menu at
 // the finger on the main window and on the graph, with the share items where
 // the device can share; a tap acts at once; held upright, the help stands
-// below the main window so that every number stays in sight.
+// below the main window so that every number stays in sight; the chimes come
+// back after a lock; installed as an app, the closed screen starts it again.
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import { button, inspectCore, pagesOnVirtualTime, runFrames, windowButton } from "./driver.mjs";
@@ -9,6 +10,8 @@ import { button, inspectCore, pagesOnVirtualTime, runFrames, windowButton } from
 const IPadPortrait = { width: 820, height: 1180, scale: 2, touch: true };
 const IPadLandscape = { width: 1180, height: 820, scale: 2, touch: true };
 const LongPressHoldMs = 700;
+// The viewport's margin and the gap between the windows, in CSS pixels.
+const StageLayout = { margin: 8, gap: 8 };
 
 // A device with a share sheet: records what is handed to it, as the copy
 // stub records the clipboard.
@@ -41,10 +44,10 @@ const centre = (selector) =>
     return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
   }, selector);
 
-async function longPress({ x, y }, { moveBy = 0 } = {}) {
+async function longPress({ x, y }, { moveBy = [0, 0] } = {}) {
   await page.touchscreen.touchStart(x, y);
-  if (moveBy) {
-    await page.touchscreen.touchMove(x + moveBy, y);
+  if (moveBy[0] || moveBy[1]) {
+    await page.touchscreen.touchMove(x + moveBy[0], y + moveBy[1]);
   }
   await new Promise((done) => setTimeout(done, LongPressHoldMs));
   await page.touchscreen.touchEnd();
@@ -91,9 +94,19 @@ describe("a long press", () => {
       await page.touchscreen.tap(10, 10);
       assert.equal(await menu(), null, "a tap elsewhere closes it");
     }
-    // A finger that moves, or lifts early, is no long press.
-    await longPress(await centre('[data-label="4"]'), { moveBy: 40 });
-    assert.equal(await menu(), null);
+    // A finger that moves, by a little or by a lot, is no long press.
+    for (const moveBy of [[20, 0], [0, -50], [64, 64]]) {
+      await longPress(await centre('[data-label="4"]'), { moveBy });
+      assert.equal(await menu(), null, `moved by ${moveBy}`);
+    }
+    assert.deepEqual(
+      await page.evaluate(() => {
+        const card = document.querySelector("#main-window img.card");
+        return { draggable: card.draggable, drag: getComputedStyle(card).webkitUserDrag };
+      }),
+      { draggable: false, drag: "none" },
+      "the card picture cannot be dragged away instead",
+    );
   });
 
   test("copies and shares the results line and the graph by touch", async () => {
@@ -119,11 +132,24 @@ describe("a long press", () => {
     assert.deepEqual(await page.evaluate(() => shared[1]), { type: "image/png", width: 1258, height: 634 });
   });
 
-  test("offers no send items where the device cannot share", async () => {
-    page = await pages.open({ ...IPadLandscape, before: [clipboard] });
-    await longPress(await centre("#main-window img.card"));
-    assert.deepEqual((await menu()).items, ["結果をコピー", "見出しと結果をコピー"]);
-  });
+  // A device with no share sheet, and one that shares text but no files.
+  for (const [device, before, sendsResults] of [
+    ["cannot share", [clipboard], false],
+    ["shares text only", [clipboard, shareSheet, () => (navigator.canShare = ({ files }) => !files)], true],
+  ]) {
+    test(`offers only the send items a device that ${device} can send`, async () => {
+      page = await pages.open({ ...IPadLandscape, before });
+      await longPress(await centre("#main-window img.card"));
+      const copyItems = ["結果をコピー", "見出しと結果をコピー"];
+      assert.deepEqual((await menu()).items, sendsResults ? [...copyItems, "結果を送る"] : copyItems);
+      await page.touchscreen.tap(10, 10);
+      await tap(button(page, "トランプをきる"));
+      await tap(button(page, "トランプを引く"));
+      await tap(button(page, "グラフ表示"));
+      await longPress(await centre("#graph-window canvas"));
+      assert.deepEqual((await menu()).items, ["グラフをコピー"]);
+    });
+  }
 });
 
 describe("held upright", () => {
@@ -131,7 +157,7 @@ describe("held upright", () => {
     test(`${viewport.width}x${viewport.height}: every number box in sight with the help open`, async () => {
       page = await pages.open({ ...viewport, before: inspectCore });
       await tap(button(page, "HELP"));
-      const placed = await page.evaluate(() => {
+      const placed = await page.evaluate(({ margin, gap }) => {
         const rect = (element) => element.getBoundingClientRect();
         const inSight = (n) => {
           const box = document.querySelector(`[data-label="${n}"]`);
@@ -140,16 +166,87 @@ describe("held upright", () => {
           return r.top >= 0 && r.bottom <= innerHeight && r.left >= 0 && r.right <= innerWidth && box.contains(atCentre);
         };
         const [main, help] = ["main-window", "help-window"].map((id) => rect(document.getElementById(id)));
+        // Upright, the help's top is the main window's outer height and the
+        // gap below its top, at the largest scale at which both windows fit.
+        const [mainBox, helpBox] = ["main-window", "help-window"].map((id) => document.getElementById(id));
+        const scale = Math.min(
+          (innerWidth - 2 * margin) / Math.max(mainBox.offsetWidth, helpBox.offsetWidth),
+          (innerHeight - 2 * margin) / (mainBox.offsetHeight + gap + helpBox.offsetHeight),
+        );
         return {
+          helpTop: Math.round(help.top - main.top),
+          expectedTop: Math.round((mainBox.offsetHeight + gap) * scale),
+          width: Math.round(main.width),
+          expectedWidth: Math.round(mainBox.offsetWidth * scale),
           inSight: toranpu.design.main.numberLabels.map(inSight),
           below: help.top >= main.bottom,
           beside: help.left >= main.right,
           touchAction: getComputedStyle(document.querySelector("#main-window button")).touchAction,
         };
-      });
+      }, StageLayout);
       const upright = viewport.height > viewport.width;
-      assert.deepEqual(placed, { inSight: [true, true, true, true], below: upright, beside: !upright, touchAction: "manipulation" });
+      const { helpTop, expectedTop, width, expectedWidth, ...seen } = placed;
+      if (upright) {
+        assert.deepEqual([helpTop, width], [expectedTop, expectedWidth], "below, at the largest scale that fits");
+      }
+      assert.deepEqual(seen, {
+        inSight: [true, true, true, true],
+        below: upright,
+        beside: !upright,
+        touchAction: "manipulation",
+      });
       await tap(windowButton(page, "help-window", "閉じる"));
     });
   }
+});
+
+// An iPad after a lock or a call: the audio context is "interrupted", not
+// "suspended"; the next press of a button resumes it.
+function stubbedAudio() {
+  globalThis.audioResumes = 0;
+  globalThis.AudioContext = class {
+    state = "suspended";
+    destination = {};
+    constructor() {
+      globalThis.audio = this;
+    }
+    resume() {
+      ++audioResumes;
+      this.state = "running";
+      return Promise.resolve();
+    }
+    close() {
+      return Promise.resolve();
+    }
+    createBufferSource() {
+      return { connect() {}, start() {}, stop() {} };
+    }
+    decodeAudioData(bytes, done) {
+      done({});
+    }
+  };
+}
+
+test("the chimes come back after a lock: the next cue resumes an interrupted audio context", async () => {
+  page = await pages.open({ ...IPadPortrait, before: stubbedAudio });
+  await tap(button(page, "HELP"));
+  await tap(windowButton(page, "help-window", "閉じる"));
+  await page.evaluate(() => (audio.state = "interrupted"));
+  await tap(button(page, "HELP"));
+  assert.deepEqual(await page.evaluate(() => [audioResumes, audio.state]), [2, "running"]);
+});
+
+test("installed as an app, the closed screen starts the program again", async () => {
+  page = await pages.open({ ...IPadPortrait, before: () => (navigator.standalone = true) });
+  await tap(button(page, "トランプをきる"));
+  await tap(button(page, "トランプを引く"));
+  await tap(button(page, "終了"));
+  await tap(button(page, "はい"));
+  assert.equal(await page.evaluate(() => document.getElementById("closed").textContent), "終了しました。");
+  await Promise.all([page.waitForNavigation({ waitUntil: "load" }), tap(button(page, "もう一度はじめる"))]);
+  await page.waitForSelector("#stage[aria-busy=false]");
+  assert.deepEqual(
+    await page.evaluate(() => [3, 4].map((n) => document.querySelector(`[data-label="${n}"] .value`).textContent)),
+    ["0", "0"],
+  );
 });

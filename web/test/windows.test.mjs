@@ -253,11 +253,18 @@ describe("exit", () => {
     await page.keyboard.press("Enter");
     const closed = await page.evaluate(() => ({
       text: document.getElementById("closed").textContent,
-      shown: !document.getElementById("closed").hidden,
+      shown: document.getElementById("closed").checkVisibility(),
       stage: !document.getElementById("stage").hidden,
       timer: virtualTime.waiting,
+      restart: document.getElementById("restart").checkVisibility(),
     }));
-    assert.deepEqual(closed, { text: "終了しました。このページを閉じてください。", shown: true, stage: false, timer: false });
+    assert.deepEqual(closed, {
+      text: "終了しました。このページを閉じてください。",
+      shown: true,
+      stage: false,
+      timer: false,
+      restart: true,
+    });
   });
 });
 
@@ -277,17 +284,36 @@ async function pressCopy() {
 }
 
 describe("copying", () => {
-  test("Ctrl+C leaves text the user selected to the browser's own copy", async () => {
-    await open({ width: 1920, height: 1080 });
-    await button(page, "HELP").click();
-    await page.evaluate(() => {
-      const line = document.querySelectorAll("#help-window .printed .line")[2];
-      getSelection().selectAllChildren(line);
+  // The text is the help's (the windows' own is not selectable), the window
+  // that has the focus the main window or the graph, which would copy.
+  for (const [where, steps, focused] of [
+    ["the main window", ["HELP"], "#main-window button.command"],
+    ["the graph", ["HELP", "グラフ表示"], "#graph-window button"],
+  ]) {
+    test(`Ctrl+C in ${where} leaves text the user selected to the browser's own copy`, async () => {
+      await open({ width: 1920, height: 1080 });
+      await button(page, "トランプをきる").click();
+      await button(page, "トランプを引く").click();
+      for (const name of steps) {
+        await button(page, name).click();
+      }
+      await page.evaluate((focused) => {
+        [...document.querySelectorAll(focused)].find((enabled) => !enabled.disabled).focus();
+      }, focused);
+      assert.equal(await page.evaluate((focused) => document.activeElement.matches(focused), focused), true);
+      await page.evaluate(() => {
+        const line = document.querySelectorAll("#help-window .printed .line")[2];
+        getSelection().selectAllChildren(line);
+        // After the page's own handler: whether it took the key from the browser.
+        addEventListener("keydown", (event) => {
+          globalThis.copyKeyTaken = event.defaultPrevented;
+        });
+      });
+      await pressCopy();
+      const after = await page.evaluate(() => ({ selected: String(getSelection()), taken: copyKeyTaken, copied }));
+      assert.deepEqual(after, { selected: "　　　　　　　　ここにトランプが１組あります。", taken: false, copied: [] });
     });
-    await pressCopy();
-    assert.equal(await page.evaluate(() => String(getSelection())), "　　　　　　　　ここにトランプが１組あります。");
-    assert.deepEqual(await page.evaluate(() => copied), []);
-  });
+  }
 
   test("the arrow keys move round the menu's items, wrapping at both ends", async () => {
     await open();
