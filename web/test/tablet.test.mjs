@@ -99,6 +99,30 @@ describe("a long press", () => {
       await longPress(await centre('[data-label="4"]'), { moveBy });
       assert.equal(await menu(), null, `moved by ${moveBy}`);
     }
+    // Chromium cancels a moving touch itself; a browser that keeps sending
+    // the moves must meet the page's own limit.
+    for (const moveBy of [20, 90]) {
+      await page.evaluate((moveBy) => {
+        const target = document.querySelector('[data-label="4"]');
+        const r = target.getBoundingClientRect();
+        const at = (dx) => ({
+          pointerId: 9,
+          pointerType: "touch",
+          isPrimary: true,
+          bubbles: true,
+          clientX: r.left + 4 + dx,
+          clientY: r.top + 4,
+        });
+        target.dispatchEvent(new PointerEvent("pointerdown", at(0)));
+        target.dispatchEvent(new PointerEvent("pointermove", at(moveBy)));
+      }, moveBy);
+      await new Promise((done) => setTimeout(done, LongPressHoldMs));
+      assert.equal(await menu(), null, `a finger kept moving ${moveBy} px`);
+      await page.evaluate(() => {
+        const lift = { pointerId: 9, pointerType: "touch", bubbles: true };
+        document.querySelector('[data-label="4"]').dispatchEvent(new PointerEvent("pointerup", lift));
+      });
+    }
     assert.deepEqual(
       await page.evaluate(() => {
         const card = document.querySelector("#main-window img.card");
