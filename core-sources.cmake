@@ -5,10 +5,12 @@ set(core_root ${CMAKE_CURRENT_LIST_DIR})
 
 # The trial engine: nothing but the standard library.
 set(EngineSources
+    ${core_root}/engine/checkpoints.cpp ${core_root}/engine/checkpoints.h
     ${core_root}/engine/clock.h
     ${core_root}/engine/deck.cpp ${core_root}/engine/deck.h
     ${core_root}/engine/generator.h
     ${core_root}/engine/number_text.cpp ${core_root}/engine/number_text.h
+    ${core_root}/engine/spread.cpp ${core_root}/engine/spread.h
     ${core_root}/engine/tally.cpp ${core_root}/engine/tally.h
 )
 
