@@ -14,6 +14,14 @@ set(EngineSources
     ${core_root}/engine/tally.cpp ${core_root}/engine/tally.h
 )
 
+# Pooling a class's pasted results: only the engine and the standard library.
+set(PoolingSources
+    ${core_root}/pooling/class_pool.cpp ${core_root}/pooling/class_pool.h
+    ${core_root}/pooling/fields.cpp ${core_root}/pooling/fields.h
+    ${core_root}/pooling/line_rules.cpp ${core_root}/pooling/line_rules.h
+    ${core_root}/pooling/pooling_texts.cpp ${core_root}/pooling/pooling_texts.h
+)
+
 # The windows, the figure, the help page and the texts as designed.
 set(DesignSources
     ${core_root}/design/form1_layout.h
