@@ -1,6 +1,5 @@
 // Cost of reading and pooling a pasted sheet of 1000 results lines, each
 // with a name, drawn by the main window's rules over the real generator.
-#include "platform/splitmix_generator.h"
 #include "pooling/class_pool.h"
 #include "tests/support/controller_fixture.h"
 
@@ -11,24 +10,12 @@ namespace {
 
 constexpr int SheetLines = 1000;
 
-struct Pupil : FakeServices {
-    explicit Pupil(std::uint64_t seed) : real(seed) { controller.load(); }
-    SplitMixGenerator real;
-    FakeMainWindow window;
-    MainController controller{
-        tally, {clock, real, window, cues, confirmation, programEnd, window, window}};
-};
-
 std::string Sheet() {
     std::string sheet;
     for (int number = 1; number <= SheetLines; ++number) {
-        Pupil pupil(SplitMixGenerator::DefaultState + static_cast<std::uint64_t>(number));
-        pupil.controller.startAuto();
-        while (pupil.controller.state() == MainState::AutoRunning) {
-            pupil.controller.tick();
-        }
-        sheet +=
-            "生徒" + std::to_string(number) + '\t' + pupil.controller.resultsText(false) + "\r\n";
+        SeededExperiment pupil(SplitMixGenerator::DefaultState +
+                               static_cast<std::uint64_t>(number));
+        sheet += "生徒" + std::to_string(number) + '\t' + pupil.run(false) + "\r\n";
     }
     return sheet;
 }

@@ -3,7 +3,6 @@
 // seeded fuzz run where every line must get exactly one answer.
 #include "engine/checkpoints.h"
 #include "engine/number_text.h"
-#include "platform/splitmix_generator.h"
 #include "pooling/class_pool.h"
 #include "pooling/pooling_texts.h"
 #include "tests/support/controller_fixture.h"
@@ -26,15 +25,6 @@ const LineAnswer& OnlyAnswer(const ClassPool& pool) {
     static const LineAnswer none;
     return pool.answers.size() == 2 ? pool.answers[1] : none;
 }
-
-// One pupil's experiment: the main window's rules over the real generator.
-struct Pupil : FakeServices {
-    explicit Pupil(std::uint64_t seed) : real(seed) { controller.load(); }
-    SplitMixGenerator real;
-    FakeMainWindow window;
-    MainController controller{
-        tally, {clock, real, window, cues, confirmation, programEnd, window, window}};
-};
 
 // The fuzz inputs: random bytes, mixtures of digits, separators and their
 // full-width forms, mutated results lines and, rarely, very long lines.
@@ -418,22 +408,16 @@ void PoolingTest::aClassOfThirtyFivePoolsToTheSumsOfItsLines() {
     std::int64_t hits = 0;
     std::array<std::vector<double>, Checkpoints.size()> byCheckpoint;
     for (int number = 1; number <= ClassSize; ++number) {
-        auto pupil = std::make_unique<Pupil>(SplitMixGenerator::DefaultState + number);
+        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState + number);
         pupil->clock.seconds = 36000.0f + static_cast<float>(number);
-        pupil->controller.startAuto();
-        while (pupil->controller.state() == MainState::AutoRunning) {
-            pupil->controller.tick();
-        }
+        const std::string results = pupil->run(number == 1);
         const Tally& tally = pupil->tally;
         trials += tally.TrialCount();
         hits += tally.HitCount();
         for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
-            byCheckpoint[i].push_back(
-                static_cast<double>(
-                    *HitsByTrial(tally.RatioHistory(), tally.TrialCount(), Checkpoints[i])) /
-                Checkpoints[i]);
+            const auto byK = HitsByTrial(tally.RatioHistory(), tally.TrialCount(), Checkpoints[i]);
+            byCheckpoint[i].push_back(static_cast<double>(*byK) / Checkpoints[i]);
         }
-        const std::string results = pupil->controller.resultsText(number == 1);
         const std::size_t header = results.find('\n');
         if (number == 1) {
             sheet += "名前\t" + results.substr(0, header) + "\r\n";
