@@ -5,11 +5,21 @@ set(core_root ${CMAKE_CURRENT_LIST_DIR})
 
 # The trial engine: nothing but the standard library.
 set(EngineSources
+    ${core_root}/engine/checkpoints.cpp ${core_root}/engine/checkpoints.h
     ${core_root}/engine/clock.h
     ${core_root}/engine/deck.cpp ${core_root}/engine/deck.h
     ${core_root}/engine/generator.h
     ${core_root}/engine/number_text.cpp ${core_root}/engine/number_text.h
+    ${core_root}/engine/spread.cpp ${core_root}/engine/spread.h
     ${core_root}/engine/tally.cpp ${core_root}/engine/tally.h
+)
+
+# Pooling a class's pasted results: only the engine and the standard library.
+set(PoolingSources
+    ${core_root}/pooling/class_pool.cpp ${core_root}/pooling/class_pool.h
+    ${core_root}/pooling/fields.cpp ${core_root}/pooling/fields.h
+    ${core_root}/pooling/line_rules.cpp ${core_root}/pooling/line_rules.h
+    ${core_root}/pooling/pooling_texts.cpp ${core_root}/pooling/pooling_texts.h
 )
 
 # The windows, the figure, the help page and the texts as designed.

@@ -2,9 +2,11 @@
 
 #include "design/form1_layout.h"
 #include "design/texts.h"
+#include "engine/checkpoints.h"
 #include "engine/number_text.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -31,15 +33,23 @@ constexpr std::array<StateRow, 5> StateTable = {{
     /* Finished    */ {{D, D, E, D, D, E, E, E}, false, Button::Graph},
 }};
 
-std::string TabSeparated(const std::array<std::string, 4>& fields) {
-    return fields[0] + '\t' + fields[1] + '\t' + fields[2] + '\t' + fields[3];
+std::string TabSeparated(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        line += (i == 0 ? "" : "\t") + fields[i];
+    }
+    return line;
 }
 
-// The columns are named as the rows of their number boxes.
-std::array<std::string, 4> ResultsHeader() {
-    std::array<std::string, 4> names;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        names[i] = Form1Layout::RowName(Form1Layout::NumberLabels[i]);
+// The first columns are named as the rows of their number boxes, then come
+// the hits counted by each checkpoint.
+std::vector<std::string> ResultsHeader() {
+    std::vector<std::string> names;
+    for (int label : Form1Layout::NumberLabels) {
+        names.emplace_back(Form1Layout::RowName(label));
+    }
+    for (std::int32_t trial : Checkpoints) {
+        names.push_back(Texts::CheckpointColumnName(trial));
     }
     return names;
 }
@@ -158,10 +168,16 @@ void MainController::mainClosed() {
 }
 
 std::string MainController::resultsText(bool withHeader) const {
-    // What the boxes show, in digits alone.
-    const std::string line =
-        TabSeparated({PlainNumberText(m_tally.TrialCount()), PlainNumberText(m_tally.HitCount()),
-                      m_tally.FrequencyText(), TheoreticalRatioText()});
+    // What the boxes show, in digits alone, then the hits by each checkpoint
+    // reached (an empty column for one not reached).
+    std::vector<std::string> fields = {PlainNumberText(m_tally.TrialCount()),
+                                       PlainNumberText(m_tally.HitCount()), m_tally.FrequencyText(),
+                                       TheoreticalRatioText()};
+    for (std::int32_t trial : Checkpoints) {
+        const auto hits = HitsByTrial(m_tally.RatioHistory(), m_tally.TrialCount(), trial);
+        fields.push_back(hits ? PlainNumberText(*hits) : std::string());
+    }
+    const std::string line = TabSeparated(fields);
     return withHeader ? TabSeparated(ResultsHeader()) + '\n' + line : line;
 }
 

@@ -48,6 +48,10 @@ std::string GraphDescription(std::string_view trials, std::string_view frequency
     return description + NumberBoxName(Form1Layout::RowName(7), theory);
 }
 
+std::string CheckpointColumnName(int trial) {
+    return std::to_string(trial) + "回目までに引いた３の倍数のカード枚数";
+}
+
 std::string CardName(int card) {
     // The pictures run ace to king within each suit's block.
     const int block = (card - 1) / RanksPerSuit;

@@ -26,6 +26,10 @@ inline constexpr std::string_view CopyGraph = "グラフをコピー";
 inline constexpr std::string_view ShareResults = "結果を送る";
 inline constexpr std::string_view ShareGraph = "グラフを送る";
 
+// The results' header for the hits counted by a given trial, named in the
+// style of the columns before it: "10回目までに引いた３の倍数のカード枚数".
+std::string CheckpointColumnName(int trial);
+
 // The suits in the order of the card pictures' blocks of 13.
 inline constexpr std::array<std::string_view, 4> SuitNames = {"スペード", "クローバ", "ハート",
                                                               "ダイヤ"};

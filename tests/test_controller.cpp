@@ -434,28 +434,38 @@ void ControllerTest::focusGoesToTheNextNaturalButton() {
 }
 
 void ControllerTest::resultsTextIsWhatTheBoxesShow() {
+    // Four columns as the boxes show them, then the hits by trial 10, 50, 100,
+    // 500 and 1000, empty until the experiment reaches that trial.
     ControllerFixture f;
-    QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923"));
+    QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923\t\t\t\t\t"));
     QCOMPARE(f.controller.resultsText(true),
              std::string("引いた全カード枚数\t引いた３の倍数のカード枚数\t"
-                         "３の倍数のカードを引いた割合\t理論上の確率\n0\t0\t\t0.3076923"));
+                         "３の倍数のカードを引いた割合\t理論上の確率\t"
+                         "10回目までに引いた３の倍数のカード枚数\t"
+                         "50回目までに引いた３の倍数のカード枚数\t"
+                         "100回目までに引いた３の倍数のカード枚数\t"
+                         "500回目までに引いた３の倍数のカード枚数\t"
+                         "1000回目までに引いた３の倍数のカード枚数\n"
+                         "0\t0\t\t0.3076923\t\t\t\t\t"));
 
     f.drawByHand(3); // shown with the blank of a sign column
     QCOMPARE(f.window.text(NumberBox::Trials), QStringLiteral(" 1"));
-    QCOMPARE(f.controller.resultsText(false), std::string("1\t1\t1.0000000\t0.3076923"));
+    QCOMPARE(f.controller.resultsText(false), std::string("1\t1\t1.0000000\t0.3076923\t\t\t\t\t"));
 
+    // Trial 1 a hit by hand, then misses at 2 and 3 and hits from 4 on.
     f.generator.queueCards({1, 2, 3});
     f.controller.startAuto();
     f.runToTheLimit();
     const QString expected =
-        QStringLiteral("1000\t%1\t%2\t0.3076923")
+        QStringLiteral("1000\t%1\t%2\t0.3076923\t8\t48\t98\t498\t998")
             .arg(Trimmed(f.window.text(NumberBox::Hits)), f.window.text(NumberBox::Frequency));
     QCOMPARE(QString::fromStdString(f.controller.resultsText(false)), expected);
     QVERIFY(QString::fromStdString(f.controller.resultsText(true))
                 .endsWith(QLatin1Char('\n') + expected));
 
+    // The history keeps its values after 初期化, but no checkpoint is reached.
     f.controller.initialise();
-    QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923"));
+    QCOMPARE(f.controller.resultsText(false), std::string("0\t0\t\t0.3076923\t\t\t\t\t"));
 
     // The frequency as the box shows it, from the stored single: 6 of 11 is
     // 0.5454546 there, where the exact quotient would give 0.5454545.
@@ -463,7 +473,8 @@ void ControllerTest::resultsTextIsWhatTheBoxesShow() {
         f.drawByHand(trial <= 6 ? 3 : 1);
     }
     QCOMPARE(f.window.text(NumberBox::Frequency), QStringLiteral("0.5454546"));
-    QCOMPARE(f.controller.resultsText(false), std::string("11\t6\t0.5454546\t0.3076923"));
+    QCOMPARE(f.controller.resultsText(false),
+             std::string("11\t6\t0.5454546\t0.3076923\t6\t\t\t\t"));
 }
 
 void ControllerTest::randomEventsKeepTheWindowConsistent_data() {

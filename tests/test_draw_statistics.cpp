@@ -1,8 +1,10 @@
 // The runtime under the draw: the clock's reading of an instant, and the real
 // generator under the draw's reseeding, where a million draws must be uniform
-// over the 52 cards and over the pairs of successive draws. The generator's
-// start state is fixed, so these results are the same on every run.
+// over the 52 cards and over the pairs of successive draws; and the expected
+// spread of a frequency, against experiments drawn the program's own way.
+// The generator's start state is fixed, so these results are the same on every run.
 #include "engine/deck.h"
+#include "engine/spread.h"
 #include "platform/splitmix_generator.h"
 #include "platform/system_clock.h"
 #include "tests/support/fakes.h"
@@ -61,6 +63,9 @@ private slots:
     void reseedWithTheSameReadingDoesNotRepeatTheCard();
     void drawsAreUniformAndIndependent_data();
     void drawsAreUniformAndIndependent();
+    void spreadHalfWidth_data();
+    void spreadHalfWidth();
+    void aboutNinetyFivePercentOfExperimentsEndInsideTheSpread();
 };
 
 void DrawStatisticsTest::clockReadsTheLocalTimeOfDayWithItsFraction_data() {
@@ -149,6 +154,44 @@ void DrawStatisticsTest::drawsAreUniformAndIndependent() {
           ChiSquareCritical(CardsInDeck * CardsInDeck - 1));
     QVERIFY(single < ChiSquareCritical(CardsInDeck - 1));
     QVERIFY(pair < ChiSquareCritical(CardsInDeck * CardsInDeck - 1));
+}
+
+void DrawStatisticsTest::spreadHalfWidth_data() {
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<double>("halfWidth");
+    QTest::newRow("10 trials") << 10 << 0.2919;
+    QTest::newRow("100 trials") << 100 << 0.0923;
+    QTest::newRow("1000 trials") << 1000 << 0.0292;
+}
+
+void DrawStatisticsTest::spreadHalfWidth() {
+    QFETCH(int, trials);
+    QFETCH(double, halfWidth);
+    QCOMPARE(std::round(SpreadHalfWidth(trials) * 1e4) / 1e4, halfWidth);
+    const SpreadBand band = SpreadBandAt(trials);
+    QCOMPARE(band.high - band.low, 2.0 * SpreadHalfWidth(trials));
+    QCOMPARE((band.low + band.high) / 2.0, TheoreticalRatio());
+}
+
+void DrawStatisticsTest::aboutNinetyFivePercentOfExperimentsEndInsideTheSpread() {
+    constexpr int Experiments = 10'000;
+    constexpr int Trials = 1000;
+    FakeClock clock;
+    clock.seconds = 43200.0f;
+    SplitMixGenerator generator;
+    const SpreadBand band = SpreadBandAt(Trials);
+    int inside = 0;
+    for (int experiment = 0; experiment < Experiments; ++experiment) {
+        int hits = 0;
+        for (int trial = 0; trial < Trials; ++trial) {
+            hits += IsHit(RankOf(DrawCard(clock, generator))) ? 1 : 0;
+        }
+        const double ratio = static_cast<double>(hits) / Trials;
+        inside += ratio >= band.low && ratio <= band.high ? 1 : 0;
+    }
+    const double share = static_cast<double>(inside) / Experiments;
+    qInfo("%d of %d experiments ended inside %.4f..%.4f", inside, Experiments, band.low, band.high);
+    QVERIFY(share >= 0.94 && share <= 0.97);
 }
 
 QTEST_GUILESS_MAIN(DrawStatisticsTest)

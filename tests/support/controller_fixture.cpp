@@ -42,6 +42,18 @@ int ControllerFixture::runToTheLimit() {
     return ticks;
 }
 
+SeededExperiment::SeededExperiment(std::uint64_t seed) : real(seed) {
+    controller.load();
+}
+
+std::string SeededExperiment::run(bool withHeader) {
+    controller.startAuto();
+    while (controller.state() == MainState::AutoRunning) {
+        controller.tick();
+    }
+    return controller.resultsText(withHeader);
+}
+
 std::optional<MainState> StateOf(const ButtonStates& enabled, bool timerRunning) {
     QByteArray buttons;
     for (bool on : enabled) {

@@ -2,6 +2,7 @@
 
 #include "controller/main_controller.h"
 #include "controller/services.h"
+#include "platform/splitmix_generator.h"
 #include "tests/support/fakes.h"
 
 #include <QString>
@@ -61,6 +62,19 @@ struct ControllerFixture : FakeServices {
     FakeMainWindow window;
     MainController controller{
         tally, {clock, generator, window, cues, confirmation, programEnd, window, window}};
+};
+
+// One pupil's automatic run: the main window's rules over the real generator,
+// started from a seed, as a class of them gives its results lines.
+struct SeededExperiment : FakeServices {
+    explicit SeededExperiment(std::uint64_t seed);
+    // Runs to the automatic limit; returns the results line (after its header).
+    std::string run(bool withHeader);
+
+    SplitMixGenerator real;
+    FakeMainWindow window;
+    MainController controller{
+        tally, {clock, real, window, cues, confirmation, programEnd, window, window}};
 };
 
 // The state that a configuration of buttons and timer belongs to, from a table

@@ -143,7 +143,7 @@ describe("a long press", () => {
     await longPress(await centre('[data-label="6"]'));
     await tapItem("結果を送る");
     const line = await page.evaluate(() => copied[0]);
-    assert.match(line, /^1\t[01]\t[01]\.0000000\t0\.3076923$/);
+    assert.match(line, /^1\t[01]\t[01]\.0000000\t0\.3076923\t\t\t\t\t$/);
     await page.waitForFunction(() => shared.length > 0);
     assert.deepEqual(await page.evaluate(() => shared), [line]);
 

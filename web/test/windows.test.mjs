@@ -332,6 +332,10 @@ describe("copying", () => {
   });
 
   test("the results line by Ctrl+C and by the context menu, the graph as a picture", async () => {
+    // The hits by each checkpoint follow the four columns on show, empty until reached.
+    const checkpointHeader = [10, 50, 100, 500, 1000]
+      .map((trial) => `${trial}回目までに引いた３の倍数のカード枚数`)
+      .join("\t");
     await open();
     await pressCopy();
     await button(page, "トランプをきる").click();
@@ -346,9 +350,9 @@ describe("copying", () => {
     await pressCopy();
     await page.waitForFunction(() => copied.length >= 4);
     assert.deepEqual(await page.evaluate(() => copied), [
-      "0\t0\t\t0.3076923",
-      `引いた全カード枚数\t引いた３の倍数のカード枚数\t３の倍数のカードを引いた割合\t理論上の確率\n1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923`,
-      `1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923`,
+      "0\t0\t\t0.3076923\t\t\t\t\t",
+      `引いた全カード枚数\t引いた３の倍数のカード枚数\t３の倍数のカードを引いた割合\t理論上の確率\t${checkpointHeader}\n1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923\t\t\t\t\t`,
+      `1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923\t\t\t\t\t`,
       { type: "image/png", width: 629, height: 317 },
     ]);
   });

@@ -1,0 +1,39 @@
+// Cost of reading and pooling a pasted sheet of 1000 results lines, each
+// with a name, drawn by the main window's rules over the real generator.
+#include "pooling/class_pool.h"
+#include "tests/support/controller_fixture.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+constexpr int SheetLines = 1000;
+
+std::string Sheet() {
+    std::string sheet;
+    for (int number = 1; number <= SheetLines; ++number) {
+        SeededExperiment pupil(SplitMixGenerator::DefaultState +
+                               static_cast<std::uint64_t>(number));
+        sheet += "生徒" + std::to_string(number) + '\t' + pupil.run(false) + "\r\n";
+    }
+    return sheet;
+}
+
+} // namespace
+
+static void BM_PoolThousandLines(benchmark::State& state) {
+    const std::string sheet = Sheet();
+    for (auto _ : state) {
+        const ClassPool pool = PoolClassText(sheet);
+        if (pool.lines.size() != SheetLines) {
+            state.SkipWithError("a line was not taken");
+        }
+        benchmark::DoNotOptimize(pool.hits);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(sheet.size()));
+}
+BENCHMARK(BM_PoolThousandLines)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,92 @@
+#include "pooling/class_pool.h"
+
+#include "engine/number_text.h"
+#include "pooling/fields.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+void AddLine(ClassPool& pool, const ClassLine& line) {
+    pool.trials += line.trials;
+    pool.hits += line.hits;
+    for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+        if (line.hitsByCheckpoint[i]) {
+            pool.checkpoints[i].ratios.push_back(static_cast<double>(*line.hitsByCheckpoint[i]) /
+                                                 Checkpoints[i]);
+        }
+    }
+    pool.lines.push_back(line);
+}
+
+void Summarise(ClassPool& pool) {
+    if (pool.trials > 0) {
+        pool.ratioText =
+            RatioText(static_cast<double>(pool.hits) / static_cast<double>(pool.trials));
+    }
+    for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+        CheckpointSpread& spread = pool.checkpoints[i];
+        spread.trial = Checkpoints[i];
+        if (!spread.ratios.empty()) {
+            const auto [lowest, highest] =
+                std::minmax_element(spread.ratios.begin(), spread.ratios.end());
+            spread.lowest = *lowest;
+            spread.highest = *highest;
+        }
+    }
+}
+
+} // namespace
+
+ClassPool PoolClassText(std::string_view text) {
+    ClassPool pool;
+    if (text.size() > MaxPastedBytes) {
+        pool.tooLarge = true;
+        Summarise(pool);
+        return pool;
+    }
+    // Each taken line's text, to find a line pasted twice.
+    std::unordered_map<std::string_view, int> takenLines;
+    int lineNumber = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (IsBlankLine(line)) {
+            continue;
+        }
+        LineAnswer answer;
+        answer.lineNumber = lineNumber;
+        if (static_cast<int>(pool.lines.size()) >= MaxTakenLines) {
+            answer.reading.verdict = LineVerdict::Refused;
+            answer.reading.refusal = Refusal::OverLineLimit;
+        } else {
+            answer.reading = ReadClassLine(line);
+        }
+        switch (answer.reading.verdict) {
+        case LineVerdict::Taken: {
+            const auto [first, isNew] = takenLines.try_emplace(line, lineNumber);
+            if (!isNew) {
+                answer.sameAsLine = first->second;
+            }
+            AddLine(pool, answer.reading.line);
+            break;
+        }
+        case LineVerdict::PassedOver:
+            ++pool.passedOverLines;
+            break;
+        case LineVerdict::Refused:
+            ++pool.refusedLines;
+            break;
+        }
+        pool.answers.push_back(std::move(answer));
+    }
+    Summarise(pool);
+    return pool;
+}

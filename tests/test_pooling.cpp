@@ -1,0 +1,483 @@
+// Pooling a class's pasted results: the forms a line may take, every refusal
+// with its reason, the limits, a class drawn by the program itself, and a
+// seeded fuzz run where every line must get exactly one answer.
+#include "engine/checkpoints.h"
+#include "engine/number_text.h"
+#include "pooling/class_pool.h"
+#include "pooling/pooling_texts.h"
+#include "tests/support/controller_fixture.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <random>
+
+Q_DECLARE_METATYPE(Refusal)
+
+namespace {
+
+// A header and a blank line before the line under test, so that its answer
+// must name line 3.
+constexpr std::string_view Preamble = "名前\t回数\t枚数\n\n";
+
+const LineAnswer& OnlyAnswer(const ClassPool& pool) {
+    static const LineAnswer none;
+    return pool.answers.size() == 2 ? pool.answers[1] : none;
+}
+
+// The fuzz inputs: random bytes, mixtures of digits, separators and their
+// full-width forms, mutated results lines and, rarely, very long lines.
+class FuzzInputs {
+public:
+    std::string next() {
+        const std::uint64_t kind = m_random() % 10'000;
+        if (kind == 0) {
+            return longLine();
+        }
+        if (kind < 3000) {
+            return randomBytes();
+        }
+        if (kind < 7000) {
+            return tokens();
+        }
+        return mutatedLine();
+    }
+
+private:
+    std::size_t below(std::size_t bound) { return static_cast<std::size_t>(m_random() % bound); }
+
+    std::string randomBytes() {
+        std::string text(below(80), '\0');
+        for (char& c : text) {
+            c = static_cast<char>(m_random() & 0xFF);
+        }
+        return text;
+    }
+
+    std::string tokens() {
+        static const std::array<std::string_view, 30> pieces = {
+            "0",  "1",       "3",        "7",    "9",         "１",     "０",
+            "９", "\t",      ",",        " ",    "，",        "　",     "、",
+            ".",  "．",      "\n",       "\r\n", "\r",        "山田",   "-",
+            "e",  "\xff",    "\xef\xbc", "1000", "0.3076923", "100000", "99999999999999999999",
+            "",   "\xe3\x80"};
+        std::string text;
+        for (std::size_t i = below(60); i > 0; --i) {
+            text += pieces[below(pieces.size())];
+        }
+        return text;
+    }
+
+    std::string mutatedLine() {
+        static const std::array<std::string_view, 4> lines = {
+            "1000\t322\t0.3220000\t0.3076923\t3\t15\t30\t160\t322", "山田 40 13",
+            "11,6,0.5454546,0.3076923", "名前\t引いた全カード枚数\t引いた３の倍数のカード枚数"};
+        std::string text;
+        for (std::size_t i = below(4) + 1; i > 0; --i) {
+            text += lines[below(lines.size())];
+            text += '\n';
+        }
+        for (std::size_t i = below(4); i > 0; --i) {
+            const std::size_t at = below(text.size());
+            switch (below(3)) {
+            case 0:
+                text[at] = static_cast<char>(m_random() & 0xFF);
+                break;
+            case 1:
+                text.erase(at, 1);
+                break;
+            default:
+                text.insert(at, 1, "0123456789\t,. \n"[below(15)]);
+            }
+        }
+        return text;
+    }
+
+    // A line of up to 200000 bytes, or now and then text just over the limit.
+    std::string longLine() {
+        const std::string_view fill[] = {"7", "7\t", "１", "　", "0.", "山", "7 "};
+        const std::string_view piece = fill[below(std::size(fill))];
+        const std::size_t length = below(10) == 0 ? MaxPastedBytes + 1 : below(200'000);
+        std::string text;
+        text.reserve(length + piece.size());
+        while (text.size() < length) {
+            text.append(piece);
+        }
+        return text;
+    }
+
+    std::mt19937_64 m_random{20261209};
+};
+
+std::size_t NonBlankLines(std::string_view text) {
+    constexpr std::string_view Wide = "　";
+    std::size_t count = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        while (!line.empty()) {
+            if (line.front() == ' ' || line.front() == '\t' || line.front() == '\r') {
+                line.remove_prefix(1);
+            } else if (line.starts_with(Wide)) {
+                line.remove_prefix(Wide.size());
+            } else {
+                break;
+            }
+        }
+        count += line.empty() ? 0 : 1;
+    }
+    return count;
+}
+
+// What is wrong with a pool's answers to `text`, or nothing.
+QString FaultIn(std::string_view text, const ClassPool& pool) {
+    if (pool.tooLarge) {
+        return text.size() > MaxPastedBytes && pool.answers.empty() ? QString()
+                                                                    : QStringLiteral("too large");
+    }
+    if (pool.answers.size() != NonBlankLines(text)) {
+        return QStringLiteral("%1 answers to %2 lines")
+            .arg(pool.answers.size())
+            .arg(NonBlankLines(text));
+    }
+    std::int64_t trials = 0;
+    std::int64_t hits = 0;
+    int previous = 0;
+    for (const LineAnswer& answer : pool.answers) {
+        const LineReading& reading = answer.reading;
+        if (answer.lineNumber <= previous) {
+            return QStringLiteral("line numbers out of order");
+        }
+        previous = answer.lineNumber;
+        const std::string said = PoolingTexts::AnswerText(answer);
+        if (!said.starts_with(std::to_string(answer.lineNumber) + "行目：")) {
+            return QStringLiteral("answer without its line number");
+        }
+        switch (reading.verdict) {
+        case LineVerdict::Taken:
+            if (reading.line.trials < MinTrials || reading.line.trials > MaxTrials ||
+                reading.line.hits < 0 || reading.line.hits > reading.line.trials) {
+                return QStringLiteral("impossible line taken");
+            }
+            trials += reading.line.trials;
+            hits += reading.line.hits;
+            break;
+        case LineVerdict::PassedOver:
+            break;
+        case LineVerdict::Refused:
+            if (reading.refusal == Refusal::None || said.ends_with("読み取れません。")) {
+                return QStringLiteral("refused without a reason");
+            }
+            break;
+        }
+    }
+    if (trials != pool.trials || hits != pool.hits ||
+        pool.lines.size() > static_cast<std::size_t>(MaxTakenLines)) {
+        return QStringLiteral("sums differ from the lines taken");
+    }
+    return {};
+}
+
+} // namespace
+
+class PoolingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void acceptedForms_data();
+    void acceptedForms();
+    void refusals_data();
+    void refusals();
+    void headersArePassedOver_data();
+    void headersArePassedOver();
+    void limits();
+    void aLineRepeatedIsCountedWithAWarning();
+    void aClassOfThirtyFivePoolsToTheSumsOfItsLines();
+    void everyLineOfAMillionFuzzedInputsGetsOneAnswer();
+};
+
+void PoolingTest::acceptedForms_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("label");
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<QList<int>>("checkpoints"); // -1 where none is given
+
+    const QList<int> none = {-1, -1, -1, -1, -1};
+    const QList<int> full = {3, 15, 30, 160, 322};
+    const QByteArray nine = "1000\t322\t0.3220000\t0.3076923\t3\t15\t30\t160\t322";
+    QTest::newRow("trials and hits, typed")
+        << QByteArray("40 13") << QByteArray() << 40 << 13 << none;
+    QTest::newRow("full-width digits and space")
+        << QByteArray("４０　１３") << QByteArray() << 40 << 13 << none;
+    QTest::newRow("the program's four columns")
+        << QByteArray("1000\t322\t0.3220000\t0.3076923") << QByteArray() << 1000 << 322 << none;
+    QTest::newRow("the program's nine columns") << nine << QByteArray() << 1000 << 322 << full;
+    QTest::newRow("nine columns, CR LF") << nine + "\r" << QByteArray() << 1000 << 322 << full;
+    QTest::newRow("nine columns before trial 10")
+        << QByteArray("5\t2\t0.4000000\t0.3076923\t\t\t\t\t") << QByteArray() << 5 << 2 << none;
+    QTest::newRow("nine columns at 60 trials")
+        << QByteArray("60\t20\t0.3333333\t0.3076923\t4\t17\t\t\t") << QByteArray() << 60 << 20
+        << QList<int>{4, 17, -1, -1, -1};
+    QTest::newRow("CSV") << QByteArray("1000,322,0.3220000,0.3076923") << QByteArray() << 1000
+                         << 322 << none;
+    QTest::newRow("full-width commas and point")
+        << QByteArray("４０，１３，０．３２５，０．３０７６９２３") << QByteArray() << 40 << 13
+        << none;
+    QTest::newRow("ratio shortened by a spreadsheet")
+        << QByteArray("1000\t320\t0.32\t0.3076923") << QByteArray() << 1000 << 320 << none;
+    QTest::newRow("ratio as shown from a single: 6 of 11 -> 0.5454546")
+        << QByteArray("11\t6\t0.5454546\t0.3076923") << QByteArray() << 11 << 6 << none;
+    QTest::newRow("ratio rounded exactly: 6 of 11 -> 0.5454545")
+        << QByteArray("11\t6\t0.5454545\t0.3076923") << QByteArray() << 11 << 6 << none;
+    QTest::newRow("ratio 1 without decimals")
+        << QByteArray("1\t1\t1\t0.3076923") << QByteArray() << 1 << 1 << none;
+    QTest::newRow("theory shortened to 0.31")
+        << QByteArray("40\t13\t0.325\t0.31") << QByteArray() << 40 << 13 << none;
+    QTest::newRow("a name, then trials and hits")
+        << QByteArray("山田\t40\t13") << QByteArray("山田") << 40 << 13 << none;
+    QTest::newRow("a name with a space, by spaces")
+        << QByteArray("山田 太郎  40 13") << QByteArray("山田 太郎") << 40 << 13 << none;
+    QTest::newRow("a pupil's number, then trials and hits")
+        << QByteArray("12 40 13") << QByteArray("12") << 40 << 13 << none;
+    QTest::newRow("a full-width name kept as typed")
+        << QByteArray("３班\t1000\t322\t0.3220000\t0.3076923\t3\t15\t30\t160\t322")
+        << QByteArray("３班") << 1000 << 322 << full;
+    QTest::newRow("a spreadsheet's empty cells at the end")
+        << QByteArray("山田\t40\t13\t\t\t") << QByteArray("山田") << 40 << 13 << none;
+}
+
+void PoolingTest::acceptedForms() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, label);
+    QFETCH(int, trials);
+    QFETCH(int, hits);
+    QFETCH(QList<int>, checkpoints);
+    const ClassPool pool = PoolClassText(std::string(Preamble) + line.toStdString());
+    const LineAnswer& answer = OnlyAnswer(pool);
+    QCOMPARE(
+        QString::fromStdString(PoolingTexts::AnswerText(answer)),
+        QStringLiteral("3行目：読み取りました（%1回、３の倍数 %2枚）。").arg(trials).arg(hits));
+    QCOMPARE(QByteArray::fromStdString(answer.reading.line.label), label);
+    for (qsizetype i = 0; i < checkpoints.size(); ++i) {
+        const auto given = answer.reading.line.hitsByCheckpoint[static_cast<std::size_t>(i)];
+        QCOMPARE(given.value_or(-1), checkpoints[i]);
+    }
+    QCOMPARE(pool.trials, trials);
+    QCOMPARE(pool.hits, hits);
+}
+
+void PoolingTest::refusals_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<Refusal>("refusal");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray ok = "1000\t322\t0.3220000\t0.3076923\t";
+    QTest::newRow("trials with a point")
+        << QByteArray("40.5 13") << Refusal::NotWholeNumber << "引いた回数が整数ではありません。";
+    QTest::newRow("hits in words, after a name")
+        << QByteArray("山田\t40\tたくさん") << Refusal::NotWholeNumber
+        << "３の倍数の枚数が整数ではありません。";
+    QTest::newRow("hits in invalid UTF-8") << QByteArray("40 \xff\xfe") << Refusal::NotWholeNumber
+                                           << "３の倍数の枚数が整数ではありません。";
+    QTest::newRow("seven numbers")
+        << QByteArray("1 2 3 4 5 6 7") << Refusal::ColumnCount
+        << "列の数（7）が合いません。「回数 "
+           "枚数」の2つか、このプログラムの結果の行を貼り付けてください。";
+    QTest::newRow("no trials") << QByteArray("0 0") << Refusal::TrialsOutOfRange
+                               << "引いた回数が1から100000の間にありません。";
+    QTest::newRow("100001 trials") << QByteArray("100001 5") << Refusal::TrialsOutOfRange
+                                   << "引いた回数が1から100000の間にありません。";
+    QTest::newRow("hits exceed trials") << QByteArray("10 11") << Refusal::HitsExceedTrials
+                                        << "３の倍数の枚数が引いた回数より多くなっています。";
+    QTest::newRow("ratio off by one in the last decimal")
+        << QByteArray("40\t13\t0.3250001\t0.3076923") << Refusal::RatioMismatch
+        << "割合が回数と枚数から求めた値と合いません。";
+    QTest::newRow("ratio shortened wrongly")
+        << QByteArray("1000\t322\t0.33\t0.3076923") << Refusal::RatioMismatch
+        << "割合が回数と枚数から求めた値と合いません。";
+    QTest::newRow("ratio with a decimal comma")
+        << QByteArray("40\t13\t0,325\t0.3076923") << Refusal::NotDecimal
+        << "割合が小数（12桁まで）ではありません。";
+    QTest::newRow("ratio empty") << QByteArray("40\t13\t\t0.3076923") << Refusal::NotDecimal
+                                 << "割合が小数（12桁まで）ではありません。";
+    QTest::newRow("another experiment's theory")
+        << QByteArray("40\t13\t0.3250000\t0.2500000") << Refusal::TheoryMismatch
+        << "理論上の確率が16/52（0.3076923）ではありません。別の実験の結果かもしれません。";
+    QTest::newRow("checkpoint not a number") << ok + "3\tx\t30\t160\t322" << Refusal::NotWholeNumber
+                                             << "50回目までの３の倍数の枚数が整数ではありません。";
+    QTest::newRow("checkpoint not reached")
+        << QByteArray("40\t13\t0.3250000\t0.3076923\t3\t5\t\t\t") << Refusal::CheckpointNotReached
+        << "50回まで引いていないのに50回目までの３の倍数の枚数が書かれています。";
+    QTest::newRow("11 hits by trial 10")
+        << ok + "11\t15\t30\t160\t322" << Refusal::CheckpointAboveTrial
+        << "10回目までの３の倍数の枚数が10を超えています。";
+    QTest::newRow("fewer by 50 than by 10")
+        << ok + "5\t4\t30\t160\t322" << Refusal::CheckpointBelowEarlier
+        << "50回目までの３の倍数の枚数が10回目までの枚数より少なくなっています。";
+    QTest::newRow("45 hits in the 40 trials after 10")
+        << ok + "0\t45\t50\t160\t322" << Refusal::CheckpointAboveEarlierByMore
+        << "50回目までの３の倍数の枚数が10回目までの枚数より、その間の回数を超えて多く"
+           "なっています。";
+    QTest::newRow("more by 500 than in all")
+        << QByteArray("1000\t150\t0.1500000\t0.3076923\t3\t15\t30\t160\t150")
+        << Refusal::CheckpointAboveTotal
+        << "500回目までの３の倍数の枚数が全体の３の倍数の枚数より多くなっています。";
+    QTest::newRow("too few by 500 to reach the total")
+        << QByteArray("1000\t700\t0.7000000\t0.3076923\t3\t15\t30\t160\t700")
+        << Refusal::CheckpointBelowPossible
+        << "500回目までの３の倍数の枚数が少なすぎます。残りをすべて３の倍数にしても全体の枚数に"
+           "届きません。";
+}
+
+void PoolingTest::refusals() {
+    QFETCH(QByteArray, line);
+    QFETCH(Refusal, refusal);
+    QFETCH(QString, reason);
+    const ClassPool pool = PoolClassText(std::string(Preamble) + line.toStdString());
+    const LineAnswer& answer = OnlyAnswer(pool);
+    QCOMPARE(answer.reading.verdict, LineVerdict::Refused);
+    QCOMPARE(answer.reading.refusal, refusal);
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(answer)),
+             QStringLiteral("3行目：読み取れません。") + reason);
+    QCOMPARE(pool.refusedLines, 1);
+    QCOMPARE(pool.trials, 0);
+}
+
+void PoolingTest::headersArePassedOver_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("the program's header") << QByteArray(
+        "引いた全カード枚数\t引いた３の倍数のカード枚数\t３の倍数のカードを引いた割合\t"
+        "理論上の確率\t10回目までに引いた３の倍数のカード枚数\t"
+        "50回目までに引いた３の倍数のカード枚数\t100回目までに引いた３の倍数のカード枚数\t"
+        "500回目までに引いた３の倍数のカード枚数\t1000回目までに引いた３の倍数のカード枚数");
+    QTest::newRow("a sheet's header") << QByteArray("名前,回数,枚数");
+    QTest::newRow("a CSV's empty row") << QByteArray(",,,,");
+}
+
+void PoolingTest::headersArePassedOver() {
+    QFETCH(QByteArray, line);
+    const ClassPool pool = PoolClassText(line.toStdString() + "\n40 13\n");
+    QCOMPARE(pool.answers.size(), std::size_t{2});
+    QCOMPARE(pool.answers[0].reading.verdict, LineVerdict::PassedOver);
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(pool.answers[0])),
+             QStringLiteral("1行目：数がないので見出しとして飛ばしました。"));
+    QCOMPARE(pool.passedOverLines, 1);
+    QCOMPARE(pool.refusedLines, 0);
+    QCOMPARE(pool.lines.size(), std::size_t{1});
+}
+
+void PoolingTest::limits() {
+    std::string text;
+    for (int pupil = 1; pupil <= MaxTakenLines + 1; ++pupil) {
+        text += std::to_string(pupil) + "\t40\t13\n";
+    }
+    const ClassPool many = PoolClassText(text);
+    QCOMPARE(many.lines.size(), std::size_t{MaxTakenLines});
+    QCOMPARE(many.trials, std::int64_t{40} * MaxTakenLines);
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(many.answers.back())),
+             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"));
+
+    std::string full = "40 13\n";
+    full.resize(MaxPastedBytes, ' ');
+    QCOMPARE(PoolClassText(full).trials, 40);
+    full += ' ';
+    const ClassPool tooLarge = PoolClassText(full);
+    QVERIFY(tooLarge.tooLarge);
+    QVERIFY(tooLarge.answers.empty());
+    QCOMPARE(tooLarge.trials, 0);
+    QCOMPARE(QString::fromUtf8(PoolingTexts::TooLarge),
+             QStringLiteral("貼り付けた文章が1MBを超えているので、読み取りませんでした。"));
+}
+
+void PoolingTest::aLineRepeatedIsCountedWithAWarning() {
+    const ClassPool pool = PoolClassText("山田 40 13\n佐藤 40 13\r\n\n山田 40 13\n");
+    QCOMPARE(pool.lines.size(), std::size_t{3});
+    QCOMPARE(pool.trials, 120);
+    QCOMPARE(pool.answers[1].sameAsLine, 0);
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(pool.answers[2])),
+             QStringLiteral("4行目：読み取りました（40回、３の倍数 13枚）。"
+                            "1行目と同じ内容です。二重に貼り付けていないか確かめてください。"));
+}
+
+void PoolingTest::aClassOfThirtyFivePoolsToTheSumsOfItsLines() {
+    constexpr int ClassSize = 35;
+    std::string sheet;
+    std::int64_t trials = 0;
+    std::int64_t hits = 0;
+    std::array<std::vector<double>, Checkpoints.size()> byCheckpoint;
+    for (int number = 1; number <= ClassSize; ++number) {
+        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState + number);
+        pupil->clock.seconds = 36000.0f + static_cast<float>(number);
+        const std::string results = pupil->run(number == 1);
+        const Tally& tally = pupil->tally;
+        trials += tally.TrialCount();
+        hits += tally.HitCount();
+        for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+            const auto byK = HitsByTrial(tally.RatioHistory(), tally.TrialCount(), Checkpoints[i]);
+            byCheckpoint[i].push_back(static_cast<double>(*byK) / Checkpoints[i]);
+        }
+        const std::size_t header = results.find('\n');
+        if (number == 1) {
+            sheet += "名前\t" + results.substr(0, header) + "\r\n";
+        }
+        sheet += "生徒" + std::to_string(number) + '\t' + results.substr(header + 1) + "\r\n";
+    }
+
+    const ClassPool pool = PoolClassText(sheet);
+    QCOMPARE(pool.passedOverLines, 1);
+    QCOMPARE(pool.refusedLines, 0);
+    QCOMPARE(pool.lines.size(), std::size_t{ClassSize});
+    QCOMPARE(pool.lines.back().label, std::string("生徒35"));
+    QCOMPARE(pool.trials, trials);
+    QCOMPARE(pool.hits, hits);
+    const std::string ratio = RatioText(static_cast<double>(hits) / static_cast<double>(trials));
+    QCOMPARE(pool.ratioText, ratio);
+    QCOMPARE(PoolingTexts::SummaryText(pool),
+             "35人、35000回、３の倍数 " + std::to_string(hits) + "枚、割合 " + ratio);
+    for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+        QCOMPARE(pool.checkpoints[i].trial, Checkpoints[i]);
+        QCOMPARE(pool.checkpoints[i].ratios, byCheckpoint[i]);
+        QCOMPARE(pool.checkpoints[i].lowest,
+                 *std::min_element(byCheckpoint[i].begin(), byCheckpoint[i].end()));
+        QCOMPARE(pool.checkpoints[i].highest,
+                 *std::max_element(byCheckpoint[i].begin(), byCheckpoint[i].end()));
+    }
+
+    // A line refused shows in the summary.
+    const ClassPool withRefusal = PoolClassText(sheet + "生徒36\t10\t11\n");
+    QVERIFY(PoolingTexts::SummaryText(withRefusal).ends_with("、読めない行 1"));
+}
+
+void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {
+    constexpr int Inputs = 1'000'000;
+    FuzzInputs inputs;
+    const auto start = std::chrono::steady_clock::now();
+    int taken = 0;
+    int refused = 0;
+    for (int input = 0; input < Inputs; ++input) {
+        const std::string text = inputs.next();
+        const ClassPool pool = PoolClassText(text);
+        const QString fault = FaultIn(text, pool);
+        if (!fault.isEmpty()) {
+            QFAIL(qPrintable(
+                QStringLiteral("input %1: %2: %3")
+                    .arg(input)
+                    .arg(fault,
+                         QString::fromUtf8(
+                             QByteArray::fromStdString(text).left(200).toPercentEncoding()))));
+        }
+        taken += static_cast<int>(pool.lines.size());
+        refused += pool.refusedLines;
+    }
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    qInfo("%d inputs in %.1f s: %d lines taken, %d refused", Inputs, seconds, taken, refused);
+    // The generator must reach both answers, or the run proves little.
+    QVERIFY(taken > Inputs / 100);
+    QVERIFY(refused > Inputs / 10);
+}
+
+QTEST_GUILESS_MAIN(PoolingTest)
+#include "test_pooling.moc"
