@@ -1,7 +1,7 @@
 // The message box: modal within the page, with the first button as default
 // and Escape as the last. The answer comes later, through a callback.
 import { MessageBoxLayout } from "./layout.js";
-import { applyFont, element } from "./dom.js";
+import { applyFont, element, keepTabInside } from "./dom.js";
 
 export class MessageBox {
   // `texts`: the captions of はい, いいえ and OK; `font` the box's own.
@@ -18,7 +18,8 @@ export class MessageBox {
     const bar = element("div", { className: "titlebar" });
     this.title = element("span", { id: "message-title", className: "title" });
     bar.append(element("img", { className: "icon", src: icon, alt: "" }), this.title);
-    this.text = element("p", { id: "message-text", className: "message-text" });
+    // The question is the box's description, and read as that alone.
+    this.text = element("p", { id: "message-text", className: "message-text", "aria-hidden": "true" });
     this.row = element("div", { className: "message-buttons" });
     const body = element("div", { className: "message-body" });
     body.append(this.text, this.row);
@@ -31,6 +32,8 @@ export class MessageBox {
       event.preventDefault();
       this.finish(this.cancelValue);
     });
+    // Modal: Tab goes from button to button, never out to the browser.
+    keepTabInside(this.dialog);
     document.body.append(this.dialog);
   }
 
