@@ -26,7 +26,10 @@ async function tabTo(page, back = false) {
   if (back) {
     await page.keyboard.up("Shift");
   }
-  return page.evaluate(() => document.activeElement?.getAttribute("aria-label") ?? document.activeElement?.textContent);
+  return page.evaluate(() => {
+    const focused = document.activeElement;
+    return !focused || focused === document.body ? "(none)" : (focused.getAttribute("aria-label") ?? focused.textContent);
+  });
 }
 
 // Records the cues started (their lengths, and with the stops in order in
