@@ -7,19 +7,18 @@ export class MessageBox {
   // `texts`: the captions of はい, いいえ and OK; `font` the box's own.
   constructor(icon, texts, font) {
     this.texts = texts;
-    // Read as the desktop's box is: a warning that says its question, with
-    // the focus on its first button.
+    // Read as the desktop's box is: a warning named by its title that says
+    // its question, with the focus on its first button. The question is its
+    // text alone, not its description too, so that it is heard once.
     this.dialog = element("dialog", {
       className: "message-box",
       role: "alertdialog",
       "aria-labelledby": "message-title",
-      "aria-describedby": "message-text",
     });
     const bar = element("div", { className: "titlebar" });
     this.title = element("span", { id: "message-title", className: "title" });
     bar.append(element("img", { className: "icon", src: icon, alt: "" }), this.title);
-    // The question is the box's description, and read as that alone.
-    this.text = element("p", { id: "message-text", className: "message-text", "aria-hidden": "true" });
+    this.text = element("p", { id: "message-text", className: "message-text" });
     this.row = element("div", { className: "message-buttons" });
     const body = element("div", { className: "message-body" });
     body.append(this.text, this.row);
