@@ -31,6 +31,6 @@ set(ControllerSources
 
 # The clock and the generator that the engine declares.
 set(RuntimeSources
-    ${core_root}/platform/system_clock.cpp ${core_root}/platform/system_clock.h
-    ${core_root}/platform/splitmix_generator.cpp ${core_root}/platform/splitmix_generator.h
+    ${core_root}/runtime/system_clock.cpp ${core_root}/runtime/system_clock.h
+    ${core_root}/runtime/splitmix_generator.cpp ${core_root}/runtime/splitmix_generator.h
 )

@@ -3,8 +3,8 @@
 // over the 52 cards and over the pairs of successive draws. The generator's
 // start state is fixed, so these results are the same on every run.
 #include "engine/deck.h"
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 #include "tests/support/fakes.h"
 
 #include <QtTest>

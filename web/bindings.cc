@@ -13,8 +13,8 @@
 #include "engine/deck.h"
 #include "engine/number_text.h"
 #include "engine/tally.h"
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 
 #include <array>
 #include <cstdio>
