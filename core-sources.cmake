@@ -14,6 +14,7 @@ set(EngineSources
 
 # The windows, the figure, the help page and the texts as designed.
 set(DesignSources
+    ${core_root}/design/cues.h
     ${core_root}/design/form1_layout.h
     ${core_root}/design/graph_figure.cpp ${core_root}/design/graph_figure.h
     ${core_root}/design/help_page.cpp ${core_root}/design/help_page.h

@@ -4,6 +4,7 @@
 // whole design of the windows are the very same C++ as the desktop program's.
 #include "controller/main_controller.h"
 #include "controller/services.h"
+#include "design/cues.h"
 #include "design/form1_layout.h"
 #include "design/graph_figure.h"
 #include "design/help_page.h"
@@ -116,11 +117,11 @@ val Font(const FontSpec& font) {
 }
 
 val Rule(int x1, int x2, int y) {
+    const PixelRule pixels = RulePixels(x1, x2, y);
     val rule = val::object();
-    const int left = TwipsToPixels(std::min(x1, x2));
-    rule.set("left", left);
-    rule.set("width", TwipsToPixels(std::max(x1, x2)) - left);
-    rule.set("top", TwipsToPixels(y));
+    rule.set("left", pixels.left);
+    rule.set("width", pixels.width);
+    rule.set("top", pixels.top);
     return rule;
 }
 
@@ -262,6 +263,7 @@ val Design() {
         cardNames.call<void>("push", Texts::CardName(card));
     }
     design.set("cardNames", cardNames);
+    design.set("cues", Array(std::array<std::string, 2>{InitCue, ExitCue}));
     return design;
 }
 
