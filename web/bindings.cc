@@ -305,7 +305,6 @@ public:
     void answer(int code) { m_services.answer(code); }
     std::string resultsText(bool withHeader) const { return m_controller.resultsText(withHeader); }
     MainState state() const { return m_controller.state(); }
-    int trialCount() const { return m_tally.TrialCount(); }
 
     // What the graph shows, in words, for a screen reader.
     std::string graphDescription() const {
@@ -372,7 +371,6 @@ EMSCRIPTEN_BINDINGS(toranpu) {
         .function("answer", &WebProgram::answer)
         .function("resultsText", &WebProgram::resultsText)
         .function("state", &WebProgram::state)
-        .function("trialCount", &WebProgram::trialCount)
         .function("graphFigure", &WebProgram::graphFigure)
         .function("graphDescription", &WebProgram::graphDescription);
     function("design", &Design);
