@@ -10,9 +10,6 @@
 #include <QStringList>
 #include <optional>
 
-inline constexpr int QBBlack = PaletteBlack;
-inline constexpr int QBLightBlue = PaletteLightBlue;
-
 // Palette number 0..15 to its colour.
 QRgb QBColor(int number);
 

@@ -75,8 +75,8 @@ private slots:
         PictureBox box;
         SetUpOneUnitPerPixel(box);
         const int pen = std::max(1, qRound(box.devicePixelRatioF()));
-        box.PSet(10, 5, QBLightBlue);
-        box.Line(20, 30, 40, 30, QBBlack);
+        box.PSet(10, 5, PaletteLightBlue);
+        box.Line(20, 30, 40, 30, PaletteBlack);
         const QImage& image = box.image();
         QCOMPARE(CountPixels(image, LightBlue, QRect(box.devicePixel(10, 5), QSize(pen, pen))),
                  pen * pen);
@@ -161,7 +161,7 @@ private slots:
         QFETCH(QPoint, last);
         PictureBox box;
         SetUp(box);
-        box.Line(from.x(), from.y(), to.x(), to.y(), QBBlack);
+        box.Line(from.x(), from.y(), to.x(), to.y(), PaletteBlack);
         const QImage& image = box.image();
         const QRect covered(first, last);
         QCOMPARE(CountPixels(image, Black, covered), covered.width() * covered.height());
@@ -173,9 +173,9 @@ private slots:
     void lineFromTheCurrentPositionContinuesThePath() {
         PictureBox box;
         SetUp(box);
-        box.PSet(20, 30, QBLightBlue);
-        box.Line(40, 30, QBLightBlue);
-        box.Line(40, 50, QBLightBlue);
+        box.PSet(20, 30, PaletteLightBlue);
+        box.Line(40, 30, PaletteLightBlue);
+        box.Line(40, 50, PaletteLightBlue);
         const QImage& image = box.image();
         QCOMPARE(image.pixel(5, 5), LightBlue);
         QCOMPARE(image.pixel(15, 5), LightBlue);
@@ -188,7 +188,7 @@ private slots:
     void psetSetsOnePixelAndMovesThePosition() {
         PictureBox box;
         SetUp(box);
-        box.PSet(61, 45, QBLightBlue);
+        box.PSet(61, 45, PaletteLightBlue);
         const QImage& image = box.image();
         QCOMPARE(image.pixel(25, 12), LightBlue);
         QCOMPARE(CountPixels(image, LightBlue, image.rect()), 1);
@@ -199,8 +199,8 @@ private slots:
     void drawingBeyondTheEdgesIsClipped() {
         PictureBox box;
         SetUp(box);
-        box.Line(190, 30, 400, 30, QBBlack);
-        box.PSet(500, 500, QBBlack);
+        box.Line(190, 30, 400, 30, PaletteBlack);
+        box.PSet(500, 500, PaletteBlack);
         const QImage& image = box.image();
         QCOMPARE(CountPixels(image, Black, image.rect()), 10);
         QCOMPARE(image.pixel(99, 5), Black);
@@ -256,7 +256,7 @@ private slots:
     void clsFillsWithTheBackColourAndGoesToTheTopLeft() {
         PictureBox box;
         SetUp(box);
-        box.Line(20, 30, 200, 110, QBBlack);
+        box.Line(20, 30, 200, 110, PaletteBlack);
         box.setBackColor(QColor::fromRgb(QBColor(14)));
         box.Cls();
         const QImage& image = box.image();
@@ -268,7 +268,7 @@ private slots:
     void repaintShowsTheRetainedDrawingInsideTheBorder() {
         PictureBox box;
         SetUp(box);
-        box.PSet(20, 30, QBLightBlue);
+        box.PSet(20, 30, PaletteLightBlue);
         const QImage shown = box.grab().toImage();
         QCOMPARE(shown.pixel(2 + 5, 2 + 5), LightBlue);
         QCOMPARE(shown.pixel(2 + 6, 2 + 5), qRgb(255, 255, 255));

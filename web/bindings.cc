@@ -4,6 +4,7 @@
 // whole design of the windows are the very same C++ as the desktop program's.
 #include "controller/main_controller.h"
 #include "controller/services.h"
+#include "design/cues.h"
 #include "design/form1_layout.h"
 #include "design/graph_figure.h"
 #include "design/help_page.h"
@@ -13,8 +14,8 @@
 #include "engine/deck.h"
 #include "engine/number_text.h"
 #include "engine/tally.h"
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 
 #include <array>
 #include <cstdio>
@@ -116,11 +117,11 @@ val Font(const FontSpec& font) {
 }
 
 val Rule(int x1, int x2, int y) {
+    const PixelRule pixels = RulePixels(x1, x2, y);
     val rule = val::object();
-    const int left = TwipsToPixels(std::min(x1, x2));
-    rule.set("left", left);
-    rule.set("width", TwipsToPixels(std::max(x1, x2)) - left);
-    rule.set("top", TwipsToPixels(y));
+    rule.set("left", pixels.left);
+    rule.set("width", pixels.width);
+    rule.set("top", pixels.top);
     return rule;
 }
 
@@ -267,6 +268,7 @@ val Design() {
         cardNames.call<void>("push", Texts::CardName(card));
     }
     design.set("cardNames", cardNames);
+    design.set("cues", Array(std::array<std::string, 2>{InitCue, ExitCue}));
     return design;
 }
 
@@ -308,7 +310,6 @@ public:
     void answer(int code) { m_services.answer(code); }
     std::string resultsText(bool withHeader) const { return m_controller.resultsText(withHeader); }
     MainState state() const { return m_controller.state(); }
-    int trialCount() const { return m_tally.TrialCount(); }
 
     // What the graph shows, in words, for a screen reader.
     std::string graphDescription() const { return GraphDescription(m_tally); }
@@ -372,7 +373,6 @@ EMSCRIPTEN_BINDINGS(toranpu) {
         .function("answer", &WebProgram::answer)
         .function("resultsText", &WebProgram::resultsText)
         .function("state", &WebProgram::state)
-        .function("trialCount", &WebProgram::trialCount)
         .function("graphFigure", &WebProgram::graphFigure)
         .function("graphDescription", &WebProgram::graphDescription);
     function("design", &Design);
