@@ -6,9 +6,9 @@
 // enabled) against their floor of 1001 ticks of 1 ms.
 //   web/bench.mjs [RUNS] [ENGINE...]      (after web/build)
 import { dirname } from "node:path";
-import { PagePath } from "./test/browser.mjs";
-import { Engines, launchEngine } from "./test/engines.mjs";
-import { StaticServer } from "./test/server.mjs";
+import { PagePath } from "./harness/browser.mjs";
+import { Engines, launchEngine } from "./harness/engines.mjs";
+import { StaticServer } from "./harness/server.mjs";
 
 const [runsArgument, ...named] = process.argv.slice(2);
 const runs = Number(runsArgument ?? 5);

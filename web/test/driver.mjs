@@ -1,54 +1,9 @@
-// Drives the page as a user does, by role and name, on virtual time: the
-// page's clock and frame source are replaced before it loads, and a test
-// steps them.
+// Drives the page as a user does, by role and name, on virtual time
+// (../harness/virtual-time.mjs), and reads what it shows.
 import assert from "node:assert/strict";
 import { after, afterEach, before } from "node:test";
-import { launch, openPage } from "./browser.mjs";
-
-// Runs in the page before its own scripts.
-export function installVirtualTime() {
-  let now = 0;
-  let handles = 0;
-  const frames = new Map();
-  globalThis.toranpuTime = {
-    now: () => now,
-    requestFrame(callback) {
-      frames.set(++handles, callback);
-      return handles;
-    },
-    cancelFrame(handle) {
-      frames.delete(handle);
-    },
-  };
-  // What the page leaves for later (the announcer's clearing) runs when the
-  // clock passes its time.
-  const later = [];
-  globalThis.toranpuTime.after = (ms, callback) => {
-    later.push({ due: now + ms, callback });
-  };
-  globalThis.virtualTime = {
-    // Whether the page has asked for a frame: it does only while its timer runs.
-    get waiting() {
-      return frames.size > 0;
-    },
-    get now() {
-      return now;
-    },
-    // Moves the clock on and runs the frame callbacks that were due.
-    frame(ms) {
-      now += ms;
-      const due = [...frames.values()];
-      frames.clear();
-      for (const callback of due) {
-        callback(now);
-      }
-      for (const entry of later.filter((entry) => entry.due <= now)) {
-        later.splice(later.indexOf(entry), 1);
-        entry.callback();
-      }
-    },
-  };
-}
+import { launch } from "../harness/browser.mjs";
+import { openVirtual } from "../harness/virtual-time.mjs";
 
 // Runs in the page before its own scripts: keeps what the page hands tests,
 // the core, its design and the running program, as `toranpu`.
@@ -58,15 +13,9 @@ export function inspectCore() {
   };
 }
 
-// The page on virtual time; `before`, a function or a list of them, runs in
-// the page after the clock is installed.
-export function openVirtual(browser, options = {}) {
-  const scripts = [installVirtualTime, ...[options.before ?? []].flat()];
-  return openPage(browser, { ...options, before: scripts.map((script) => `(${script})();`).join("\n") });
-}
-
 // One browser for a test file and a fresh page on virtual time for each test
-// that opens one; after each test, no request may have left the page.
+// that opens one; after each test, no request may have left the page. The
+// browser itself is there for a test that sets up a page of its own.
 export function pagesOnVirtualTime() {
   let browser;
   let current = null;
@@ -82,31 +31,15 @@ export function pagesOnVirtualTime() {
     }
   });
   return {
+    get browser() {
+      return browser;
+    },
     async open(options = {}) {
       current = await openVirtual(browser, options);
       return current.page;
     },
   };
 }
-
-export const FrameMs = 16;
-
-// Runs frames of `frameMs` until `until` (a function run in the page) holds,
-// or `count` frames have run. Returns the number of frames.
-export async function runFrames(page, { count = Infinity, until = null, frameMs = FrameMs } = {}) {
-  let frames = 0;
-  while (frames < count && !(until && (await page.evaluate(until)))) {
-    await page.evaluate((ms) => virtualTime.frame(ms), frameMs);
-    ++frames;
-  }
-  return frames;
-}
-
-export const button = (page, name) => page.locator(`::-p-aria(${name}[role="button"])`);
-
-// Clicks the button of that name inside one window.
-export const windowButton = (page, windowId, name) =>
-  page.locator(`#${windowId} ::-p-aria(${name}[role="button"])`);
 
 // The eight buttons' enabled flags (E or D in tab order) and whether the timer runs.
 export function buttonsAndTimer(page) {

@@ -7,10 +7,10 @@
 import assert from "node:assert/strict";
 import { dirname } from "node:path";
 import { after, before, describe, test } from "node:test";
-import { PagePath } from "./browser.mjs";
+import { PagePath } from "../harness/browser.mjs";
+import { Engines, launchEngine, until } from "../harness/engines.mjs";
+import { StaticServer } from "../harness/server.mjs";
 import { curvePixels } from "./driver.mjs";
-import { Engines, launchEngine, until } from "./engines.mjs";
-import { StaticServer } from "./server.mjs";
 
 // Runs in the page before its own scripts: keeps its errors and what it
 // writes to the clipboard.

@@ -2,9 +2,9 @@
 // clock; an automatic run ends at exactly 1000 over about a second of frames;
 // a draw counts the card on show.
 import assert from "node:assert/strict";
-import { after, afterEach, before, beforeEach, test } from "node:test";
-import { launch } from "./browser.mjs";
-import { FrameMs, button, inspectCore, openVirtual, paintedCard, runFrames, shown } from "./driver.mjs";
+import { beforeEach, test } from "node:test";
+import { FrameMs, button, runFrames } from "../harness/virtual-time.mjs";
+import { inspectCore, pagesOnVirtualTime, paintedCard, shown } from "./driver.mjs";
 
 const AutoTrialLimit = 1000;
 const TimerIntervalMs = 1;
@@ -15,16 +15,11 @@ const finished = () => !document.querySelectorAll("#main-window button.command")
 const now = (page) => page.evaluate(() => virtualTime.now);
 const isHit = (card) => (((card - 1) % 13) + 1) % 3 === 0;
 
-let browser;
+const pages = pagesOnVirtualTime();
 let page;
-before(async () => {
-  browser = await launch();
-});
-after(() => browser?.close());
 beforeEach(async () => {
-  ({ page } = await openVirtual(browser, { before: inspectCore }));
+  page = await pages.open({ before: inspectCore });
 });
-afterEach(() => page.close());
 
 test("an automatic run counts 1000 trials over at least 1000 ms of frames and stops", async () => {
   await button(page, "自動 Start").click();

@@ -8,9 +8,10 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:f
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { after, afterEach, before, test } from "node:test";
-import { PagePath, launch, openServed } from "./browser.mjs";
-import { installVirtualTime, runFrames, shown } from "./driver.mjs";
-import { StaticServer } from "./server.mjs";
+import { PagePath, launch, openServed } from "../harness/browser.mjs";
+import { shown } from "./driver.mjs";
+import { installVirtualTime, runFrames } from "../harness/virtual-time.mjs";
+import { StaticServer } from "../harness/server.mjs";
 
 const Site = join(dirname(PagePath), "site");
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;

@@ -3,7 +3,8 @@
 // action after each step.
 import assert from "node:assert/strict";
 import { beforeEach, describe, test } from "node:test";
-import { button, buttonsAndTimer, focusedName, pagesOnVirtualTime, runFrames, shown } from "./driver.mjs";
+import { buttonsAndTimer, focusedName, pagesOnVirtualTime, shown } from "./driver.mjs";
+import { button, runFrames } from "../harness/virtual-time.mjs";
 
 // Enabled (E) or disabled (D) per button in tab order, and whether the timer runs.
 const States = {

@@ -5,7 +5,8 @@
 // back after a lock; installed as an app, the closed screen starts it again.
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
-import { button, inspectCore, pagesOnVirtualTime, runFrames, windowButton } from "./driver.mjs";
+import { inspectCore, pagesOnVirtualTime } from "./driver.mjs";
+import { button, runFrames, windowButton } from "../harness/virtual-time.mjs";
 
 const IPadPortrait = { width: 820, height: 1180, scale: 2, touch: true };
 const IPadLandscape = { width: 1180, height: 820, scale: 2, touch: true };

@@ -2,17 +2,8 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { describe, test } from "node:test";
-import {
-  button,
-  curvePixels,
-  focusedName,
-  inspectCore,
-  pagesOnVirtualTime,
-  runFrames,
-  shown,
-  visibleWindows,
-  windowButton,
-} from "./driver.mjs";
+import { curvePixels, focusedName, inspectCore, pagesOnVirtualTime, shown, visibleWindows } from "./driver.mjs";
+import { button, runFrames, windowButton } from "../harness/virtual-time.mjs";
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 

@@ -4,8 +4,8 @@
 //   node web/tools/screenshots.mjs OUT_DIR      (after web/build)
 import { mkdirSync } from "node:fs";
 import { join, resolve } from "node:path";
-import { launch } from "../test/browser.mjs";
-import { button, openVirtual, runFrames } from "../test/driver.mjs";
+import { launch } from "../harness/browser.mjs";
+import { button, openVirtual, runFrames } from "../harness/virtual-time.mjs";
 
 const outDir = resolve(process.argv[2] ?? "docs/screenshots");
 mkdirSync(outDir, { recursive: true });
