@@ -45,8 +45,9 @@ export class MessageBox {
     this.show(text, title, [this.texts.yes, this.texts.no], (index) => answered(index === 0));
   }
 
-  inform(text, title, done = () => {}) {
-    this.show(text, title, [this.texts.ok], () => done());
+  // OK alone; nothing waits for the answer.
+  inform(text, title) {
+    this.show(text, title, [this.texts.ok], () => {});
   }
 
   show(text, title, captions, answered) {

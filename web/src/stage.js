@@ -22,7 +22,6 @@ export class Stage {
     this.primaries = primaries;
     this.help = help;
     this.onScale = onScale;
-    this.scale = 1;
     this.layering = 0;
     for (const window of [...primaries, help]) {
       element.append(window.element);
@@ -106,9 +105,7 @@ export class Stage {
     style.top = `${room.top + Math.max(0, (room.height - height * scale) / 2)}px`;
     style.transform = `scale(${scale})`;
     document.documentElement.style.setProperty("--stage-scale", String(scale));
-    const deviceRatio = scale * (globalThis.devicePixelRatio || 1);
-    this.scale = scale;
-    this.onScale(deviceRatio);
+    this.onScale(scale * (globalThis.devicePixelRatio || 1));
   }
 }
 
