@@ -6,7 +6,7 @@
 // enabled) against their floor of 1001 ticks of 1 ms.
 //   web/bench.mjs [RUNS] [ENGINE...]      (after web/build)
 import { dirname } from "node:path";
-import { PagePath } from "./harness/browser.mjs";
+import { PagePath, ReadySelector } from "./harness/browser.mjs";
 import { Engines, launchEngine } from "./harness/engines.mjs";
 import { StaticServer } from "./harness/server.mjs";
 
@@ -17,9 +17,9 @@ const FloorMs = 1001;
 const FrameWindowMs = 2000;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Runs in the page before its own scripts: notes when it becomes ready and
-// counts the frames it asks for.
-function watch() {
+// Runs in the page before its own scripts: notes when it becomes ready (shows
+// `readySelector`) and counts the frames it asks for.
+function watch(readySelector) {
   globalThis.benchFrames = 0;
   const request = globalThis.requestAnimationFrame.bind(globalThis);
   globalThis.benchRequestFrame = request;
@@ -28,7 +28,7 @@ function watch() {
     return request(callback);
   };
   new MutationObserver((_, observer) => {
-    if (document.getElementById("stage")?.getAttribute("aria-busy") === "false") {
+    if (document.querySelector(readySelector)) {
       globalThis.benchReady = performance.now();
       observer.disconnect();
     }
@@ -87,7 +87,7 @@ const NoButton = -1;
 const Shuffle = 1;
 const Take = 0;
 
-const server = await new StaticServer(dirname(PagePath), { file: "toranpu.html", inject: `(${watch})();` }).start();
+const server = await new StaticServer(dirname(PagePath), { file: "toranpu.html", inject: `(${watch})(${JSON.stringify(ReadySelector)});` }).start();
 try {
   for (const engine of engines) {
     const browser = await launchEngine(engine);

@@ -46,46 +46,54 @@ async function setViewport(page, { width, height, scale, touch }) {
   await page.setViewport({ width, height, deviceScaleFactor: scale, isMobile: touch, hasTouch: touch });
 }
 
-// Opens the page at a viewport. Returns the page and the list of refused
-// requests. `before` runs in the page before its own scripts.
-export async function openPage(browser, { width = 1024, height = 768, scale = 1, touch = false, before } = {}) {
+// The program has started: the windows are built and the stage is arranged.
+export const ReadySelector = "#stage[aria-busy=false]";
+export const untilReady = (page) => page.waitForSelector(ReadySelector);
+
+// Opens `url` at a viewport, once `watch(page)` has set up what it hears of
+// the page's requests, and waits for the program. `before` runs in the page
+// before its own scripts.
+async function open(browser, url, { width = 1024, height = 768, scale = 1, touch = false, before } = {}, watch) {
   const page = await browser.newPage();
   await setViewport(page, { width, height, scale, touch });
-  const refused = [];
-  await page.setRequestInterception(true);
-  page.on("request", (request) => {
-    if (request.url() === PageUrl || request.url().startsWith("data:")) {
-      request.continue();
-    } else {
-      refused.push(request.url().slice(0, 80));
-      request.abort();
-    }
-  });
+  await watch(page);
   if (before) {
     await page.evaluateOnNewDocument(before);
   }
-  await page.goto(PageUrl, { waitUntil: "load" });
-  await page.waitForSelector("#stage[aria-busy=false]");
+  await page.goto(url, { waitUntil: "load" });
+  await untilReady(page);
+  return page;
+}
+
+// The page from its file. Returns the page and the list of refused requests.
+export async function openPage(browser, options) {
+  const refused = [];
+  const page = await open(browser, PageUrl, options, async (page) => {
+    await page.setRequestInterception(true);
+    page.on("request", (request) => {
+      if (request.url() === PageUrl || request.url().startsWith("data:")) {
+        request.continue();
+      } else {
+        refused.push(request.url().slice(0, 80));
+        request.abort();
+      }
+    });
+  });
   return { page, refused };
 }
 
 // The page served over http by the test itself, as a school's web server
 // serves it, with every request that leaves that server or the page's own
 // data: addresses recorded (not refused: a service worker must reach it).
-export async function openServed(browser, url, { width = 1024, height = 768, scale = 1, touch = false, before } = {}) {
-  const page = await browser.newPage();
-  await setViewport(page, { width, height, scale, touch });
+export async function openServed(browser, url, options) {
   const elsewhere = [];
   const origin = new URL(url).origin;
-  page.on("request", (request) => {
-    if (!request.url().startsWith(origin) && !request.url().startsWith("data:")) {
-      elsewhere.push(request.url().slice(0, 80));
-    }
+  const page = await open(browser, url, options, (page) => {
+    page.on("request", (request) => {
+      if (!request.url().startsWith(origin) && !request.url().startsWith("data:")) {
+        elsewhere.push(request.url().slice(0, 80));
+      }
+    });
   });
-  if (before) {
-    await page.evaluateOnNewDocument(before);
-  }
-  await page.goto(url, { waitUntil: "load" });
-  await page.waitForSelector("#stage[aria-busy=false]");
   return { page, elsewhere };
 }

@@ -9,7 +9,7 @@ import { existsSync } from "node:fs";
 import { createServer } from "node:net";
 import puppeteer from "puppeteer-core";
 import { Builder, By } from "selenium-webdriver";
-import { launch } from "./browser.mjs";
+import { ReadySelector, launch } from "./browser.mjs";
 
 export const Engines = ["chromium", "firefox", "webkit"];
 
@@ -72,7 +72,7 @@ class PuppeteerPage {
   }
 
   ready() {
-    return this.page.waitForSelector("#stage[aria-busy=false]", { timeout: StartupMs });
+    return this.page.waitForSelector(ReadySelector, { timeout: StartupMs });
   }
 
   close() {
@@ -153,7 +153,7 @@ class WebKitPage {
   }
 
   ready() {
-    return until(() => this.evaluate(() => document.getElementById("stage")?.getAttribute("aria-busy") === "false"));
+    return until(() => this.evaluate((selector) => document.querySelector(selector) !== null, ReadySelector));
   }
 
   async close() {

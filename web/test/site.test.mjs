@@ -8,10 +8,10 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:f
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { after, afterEach, before, test } from "node:test";
-import { PagePath, launch, openServed } from "../harness/browser.mjs";
-import { shown } from "./driver.mjs";
-import { installVirtualTime, runFrames } from "../harness/virtual-time.mjs";
+import { PagePath, launch, openServed, untilReady } from "../harness/browser.mjs";
 import { StaticServer } from "../harness/server.mjs";
+import { button, installVirtualTime, runFrames } from "../harness/virtual-time.mjs";
+import { shown } from "./driver.mjs";
 
 const Site = join(dirname(PagePath), "site");
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
@@ -101,13 +101,13 @@ for (const status of [404, 500]) {
     server.pageStatus = status;
     const second = await visit();
     assert.equal(await controlled(second), true);
-    await second.locator('::-p-aria(トランプをきる[role="button"])').click();
-    await second.locator('::-p-aria(トランプを引く[role="button"])').click();
+    await button(second, "トランプをきる").click();
+    await button(second, "トランプを引く").click();
     assert.equal((await shown(second)).trials.trim(), "1");
 
     await server.stop();
     await second.reload({ waitUntil: "load" });
-    await second.waitForSelector("#stage[aria-busy=false]");
+    await untilReady(second);
     assert.equal((await shown(second)).trials.trim(), "0", "the stored page, not the server's answer");
   });
 }
@@ -121,8 +121,8 @@ test("after one visit the program starts and runs with no network at all", async
 
   await server.stop();
   await second.reload({ waitUntil: "load" });
-  await second.waitForSelector("#stage[aria-busy=false]");
-  await second.locator('::-p-aria(自動 Start[role="button"])').click();
+  await untilReady(second);
+  await button(second, "自動 Start").click();
   await runFrames(second, { until: finished });
   assert.equal((await shown(second)).trials, "1000");
 });
@@ -150,7 +150,7 @@ test("a newly published release replaces the stored one on the next visit", asyn
   // And it is the new release that starts offline.
   await server.stop();
   await second.reload({ waitUntil: "load" });
-  await second.waitForSelector("#stage[aria-busy=false]");
+  await untilReady(second);
   assert.equal(await release(second), next);
 });
 
@@ -173,14 +173,14 @@ test("over plain http by a host name, the page says it cannot work offline or in
       "このページは https ではなく http で開かれているため、ネットワークがないときには使えず、アプリとして追加することもできません。",
     );
     await page.reload({ waitUntil: "load" });
-    await page.waitForSelector("#stage[aria-busy=false]");
+    await untilReady(page);
     assert.ok(warnings.some((text) => /secure context/.test(text)), warnings.join("\n"));
     const placed = await page.evaluate(() => {
       const [main, notice] = ["main-window", "notice"].map((id) => document.getElementById(id).getBoundingClientRect());
       return { worker: "serviceWorker" in navigator, clear: main.bottom <= notice.top };
     });
     assert.deepEqual(placed, { worker: false, clear: true });
-    await page.locator('::-p-aria(自動 Start[role="button"])').click();
+    await button(page, "自動 Start").click();
     await runFrames(page, { until: finished });
     assert.equal((await shown(page)).trials, "1000");
   } finally {

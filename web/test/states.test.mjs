@@ -3,8 +3,8 @@
 // action after each step.
 import assert from "node:assert/strict";
 import { beforeEach, describe, test } from "node:test";
-import { buttonsAndTimer, focusedName, pagesOnVirtualTime, shown } from "./driver.mjs";
 import { button, runFrames } from "../harness/virtual-time.mjs";
+import { buttonsAndTimer, focusedName, pagesOnVirtualTime, shown } from "./driver.mjs";
 
 // Enabled (E) or disabled (D) per button in tab order, and whether the timer runs.
 const States = {

@@ -5,8 +5,9 @@
 // back after a lock; installed as an app, the closed screen starts it again.
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
-import { inspectCore, pagesOnVirtualTime } from "./driver.mjs";
+import { untilReady } from "../harness/browser.mjs";
 import { button, runFrames, windowButton } from "../harness/virtual-time.mjs";
+import { inspectCore, pagesOnVirtualTime } from "./driver.mjs";
 
 const IPadPortrait = { width: 820, height: 1180, scale: 2, touch: true };
 const IPadLandscape = { width: 1180, height: 820, scale: 2, touch: true };
@@ -269,7 +270,7 @@ test("installed as an app, the closed screen starts the program again", async ()
   await tap(button(page, "はい"));
   assert.equal(await page.evaluate(() => document.getElementById("closed").textContent), "終了しました。");
   await Promise.all([page.waitForNavigation({ waitUntil: "load" }), tap(button(page, "もう一度はじめる"))]);
-  await page.waitForSelector("#stage[aria-busy=false]");
+  await untilReady(page);
   assert.deepEqual(
     await page.evaluate(() => [3, 4].map((n) => document.querySelector(`[data-label="${n}"] .value`).textContent)),
     ["0", "0"],

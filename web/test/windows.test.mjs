@@ -2,8 +2,8 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { describe, test } from "node:test";
-import { curvePixels, focusedName, inspectCore, pagesOnVirtualTime, shown, visibleWindows } from "./driver.mjs";
 import { button, runFrames, windowButton } from "../harness/virtual-time.mjs";
+import { curvePixels, focusedName, inspectCore, pagesOnVirtualTime, shown, visibleWindows } from "./driver.mjs";
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 
