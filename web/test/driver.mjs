@@ -1,5 +1,6 @@
-// Drives the page as a user does, by role and name, on virtual time
-// (../harness/virtual-time.mjs), and reads what it shows.
+// The tests' side of driving the page: a fresh page on virtual time for each
+// test (the clock and the buttons by name are in ../harness/virtual-time.mjs)
+// and readers of what the page shows.
 import assert from "node:assert/strict";
 import { after, afterEach, before } from "node:test";
 import { launch } from "../harness/browser.mjs";
