@@ -4,13 +4,16 @@
 
 #include <cassert>
 
+float StoredFrequency(std::int64_t hits, std::int64_t trials) {
+    return static_cast<float>(static_cast<double>(hits) / static_cast<double>(trials));
+}
+
 // Stores HitCount / TrialCount for the current trial and returns its text. The
 // text is made from the stored single, so the display shows what the graph plots.
 std::string Tally::frequencyStep() {
     const std::int32_t n = m_trialCount;
     assert(n >= 1 && n <= HistoryLastTrial);
-    const double quotient = static_cast<double>(m_hitCount) / static_cast<double>(n);
-    m_ratioHistory[static_cast<std::size_t>(n)] = static_cast<float>(quotient);
+    m_ratioHistory[static_cast<std::size_t>(n)] = StoredFrequency(m_hitCount, n);
     return RatioText(m_ratioHistory[static_cast<std::size_t>(n)]);
 }
 

@@ -14,6 +14,10 @@ inline constexpr std::int32_t AutoTrialLimit = 1000;
 
 // The texts of the numbers that a tally step wrote. A number the step leaves
 // alone has no text here, and its display keeps whatever it showed.
+// A frequency as the program keeps and shows it: the quotient stored in
+// single precision, as in the history.
+float StoredFrequency(std::int64_t hits, std::int64_t trials);
+
 struct TallyTexts {
     std::optional<std::string> trials;
     std::optional<std::string> hits;

@@ -1,6 +1,7 @@
 #include "pooling/class_pool.h"
 
 #include "engine/number_text.h"
+#include "engine/tally.h"
 #include "pooling/fields.h"
 
 #include <algorithm>
@@ -22,8 +23,9 @@ void AddLine(ClassPool& pool, const ClassLine& line) {
 
 void Summarise(ClassPool& pool) {
     if (pool.trials > 0) {
-        pool.ratioText =
-            RatioText(static_cast<double>(pool.hits) / static_cast<double>(pool.trials));
+        // Like the main window's frequency, so that one pupil's line pools to
+        // the ratio that pupil saw.
+        pool.ratioText = RatioText(StoredFrequency(pool.hits, pool.trials));
     }
     for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
         CheckpointSpread& spread = pool.checkpoints[i];

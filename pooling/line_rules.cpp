@@ -178,8 +178,7 @@ LineReading ReadClassLine(std::string_view text) {
         if (!ratio) {
             return Refused(Refusal::NotDecimal, Column::Ratio);
         }
-        const std::string shown =
-            RatioText(static_cast<float>(static_cast<double>(line.hits) / line.trials));
+        const std::string shown = RatioText(StoredFrequency(line.hits, line.trials));
         if (!MatchesRatio(*ratio, line.hits, line.trials, shown)) {
             return Refused(Refusal::RatioMismatch, Column::Ratio);
         }

@@ -3,6 +3,7 @@
 // seeded fuzz run where every line must get exactly one answer.
 #include "engine/checkpoints.h"
 #include "engine/number_text.h"
+#include "engine/tally.h"
 #include "pooling/class_pool.h"
 #include "pooling/pooling_texts.h"
 #include "tests/support/controller_fixture.h"
@@ -432,8 +433,11 @@ void PoolingTest::aClassOfThirtyFivePoolsToTheSumsOfItsLines() {
     QCOMPARE(pool.lines.back().label, std::string("生徒35"));
     QCOMPARE(pool.trials, trials);
     QCOMPARE(pool.hits, hits);
-    const std::string ratio = RatioText(static_cast<double>(hits) / static_cast<double>(trials));
+    const std::string ratio = RatioText(StoredFrequency(hits, trials));
     QCOMPARE(pool.ratioText, ratio);
+    // One pupil's line pools to the frequency that pupil saw, which the
+    // double quotient would round the other way.
+    QCOMPARE(PoolClassText("11\t6\t0.5454546\t0.3076923").ratioText, std::string("0.5454546"));
     QCOMPARE(PoolingTexts::SummaryText(pool),
              "35人、35000回、３の倍数 " + std::to_string(hits) + "枚、割合 " + ratio);
     for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
