@@ -45,6 +45,7 @@ std::string TabSeparated(const std::vector<std::string>& fields) {
 // the hits counted by each checkpoint.
 std::vector<std::string> ResultsHeader() {
     std::vector<std::string> names;
+    names.reserve(Form1Layout::NumberLabels.size() + Checkpoints.size());
     for (int label : Form1Layout::NumberLabels) {
         names.emplace_back(Form1Layout::RowName(label));
     }
