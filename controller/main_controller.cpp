@@ -56,6 +56,11 @@ std::vector<std::string> ResultsHeader() {
 
 } // namespace
 
+std::string GraphDescription(const Tally& tally) {
+    return Texts::GraphDescription(PlainNumberText(tally.TrialCount()), tally.FrequencyText(),
+                                   TheoreticalRatioText());
+}
+
 MainController::MainController(Tally& tally, const MainServices& services)
     : m_tally(tally), m_services(services) {}
 
@@ -134,12 +139,17 @@ void MainController::initialise() {
     showTexts(m_tally.ResetTally());
     m_services.view.showNumber(NumberBox::Frequency, {});
     enterState(MainState::Idle);
+    // The boxes change under a pupil who may not see them.
+    m_services.view.announce(Texts::InitialisationAnnouncement(
+        PlainNumberText(m_tally.TrialCount()), PlainNumberText(m_tally.HitCount())));
 }
 
 void MainController::openGraph() {
     m_services.windows.hideMain();
     m_graphOnView = true;
     m_services.windows.showGraph();
+    // What the figure shows, told once as it opens, like a draw.
+    m_services.view.announce(GraphDescription(m_tally));
 }
 
 void MainController::openHelp() {

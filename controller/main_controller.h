@@ -31,6 +31,11 @@ struct MainServices {
     Windows& windows;
 };
 
+// What the graph of the tally shows, in words for a screen reader: the
+// trials, the frequency at the last one and the theory; the theory alone
+// while there are no trials.
+std::string GraphDescription(const Tally& tally);
+
 // The main window's rules: what each of the eight buttons and each tick does,
 // the states they move through and the order of every step. A front-end
 // forwards its events here; the results reach it through MainView and Windows.

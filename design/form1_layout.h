@@ -3,6 +3,7 @@
 #include "design/units.h"
 
 #include <array>
+#include <iterator>
 #include <string_view>
 
 // The main window as designed, in twips from the client area's top-left corner.
@@ -42,6 +43,17 @@ enum class TextColour { WindowText, ButtonText, Red };
 // Sunken: a 3-D edge 2 pixels wide; flat: a plain 1-pixel line.
 enum class Border { Sunken, Flat };
 
+// What the number rows stand for, as a screen reader and the results' header
+// name them: the caption beside the box, or for the two quotients what they are.
+inline constexpr const char* TrialsRow = "引いた全カード枚数";
+inline constexpr const char* HitsRow = "引いた３の倍数のカード枚数";
+inline constexpr const char* FrequencyRow = "３の倍数のカードを引いた割合";
+inline constexpr const char* TheoryRow = "理論上の確率";
+inline constexpr const char* HitsInDeckRow = "３の倍数のカードの全枚数";
+inline constexpr const char* DeckRow = "トランプカードの全枚数";
+// For the labels that show no number.
+inline constexpr const char* NoRow = "";
+
 struct Label {
     const char* caption; // empty: written at run time
     TwipsRect rect;
@@ -49,50 +61,93 @@ struct Label {
     Rgb back;
     TextColour text;
     Border border;
+    // The row a number box stands for; empty for the labels that show no number.
+    const char* rowName;
 };
 
 // Indexed Label1..Label13 (element 0 is Label1).
 inline constexpr Label Labels[] = {
-    {"引いた３の倍数のカード枚数",
+    {HitsRow,
      {240, 1920, 4215, 375},
      true,
      Colours::White,
      TextColour::ButtonText,
-     Border::Sunken},
-    {"引いた全カード枚数",
+     Border::Sunken,
+     NoRow},
+    {TrialsRow,
      {240, 2400, 4215, 375},
      true,
      Colours::White,
      TextColour::ButtonText,
-     Border::Sunken},
-    {"", {4560, 2400, 1215, 375}, true, Colours::White, TextColour::Red, Border::Sunken},
-    {"", {4560, 1920, 1215, 375}, true, Colours::White, TextColour::Red, Border::Sunken},
-    {"≒", {5880, 2160, 495, 375}, true, Colours::White, TextColour::ButtonText, Border::Sunken},
-    {"", {6480, 2160, 1815, 375}, true, Colours::White, TextColour::Red, Border::Sunken},
-    {"", {6480, 960, 1815, 375}, false, Colours::White, TextColour::WindowText, Border::Flat},
-    {"≒", {5880, 960, 495, 375}, false, Colours::White, TextColour::WindowText, Border::Flat},
-    {"16", {4560, 720, 1215, 375}, false, Colours::White, TextColour::WindowText, Border::Flat},
-    {"52", {4560, 1200, 1215, 375}, false, Colours::White, TextColour::WindowText, Border::Flat},
-    {"トランプカードの全枚数",
+     Border::Sunken,
+     NoRow},
+    {"", {4560, 2400, 1215, 375}, true, Colours::White, TextColour::Red, Border::Sunken, TrialsRow},
+    {"", {4560, 1920, 1215, 375}, true, Colours::White, TextColour::Red, Border::Sunken, HitsRow},
+    {"≒",
+     {5880, 2160, 495, 375},
+     true,
+     Colours::White,
+     TextColour::ButtonText,
+     Border::Sunken,
+     NoRow},
+    {"",
+     {6480, 2160, 1815, 375},
+     true,
+     Colours::White,
+     TextColour::Red,
+     Border::Sunken,
+     FrequencyRow},
+    {"",
+     {6480, 960, 1815, 375},
+     false,
+     Colours::White,
+     TextColour::WindowText,
+     Border::Flat,
+     TheoryRow},
+    {"≒",
+     {5880, 960, 495, 375},
+     false,
+     Colours::White,
+     TextColour::WindowText,
+     Border::Flat,
+     NoRow},
+    {"16",
+     {4560, 720, 1215, 375},
+     false,
+     Colours::White,
+     TextColour::WindowText,
+     Border::Flat,
+     HitsInDeckRow},
+    {"52",
+     {4560, 1200, 1215, 375},
+     false,
+     Colours::White,
+     TextColour::WindowText,
+     Border::Flat,
+     DeckRow},
+    {DeckRow,
      {240, 1200, 4215, 375},
      false,
      Colours::White,
      TextColour::WindowText,
-     Border::Flat},
-    {"３の倍数のカードの全枚数",
+     Border::Flat,
+     NoRow},
+    {HitsInDeckRow,
      {240, 720, 4215, 375},
      false,
      Colours::White,
      TextColour::WindowText,
-     Border::Flat},
+     Border::Flat,
+     NoRow},
     {"３の倍数のトランプカード",
      {2160, 0, 4215, 375},
      true,
      Colours::PaleYellow,
      TextColour::WindowText,
-     Border::Flat},
+     Border::Flat,
+     NoRow},
 };
-inline constexpr int LabelCount = 13;
+inline constexpr int LabelCount = static_cast<int>(std::size(Labels));
 // The label that is the window's heading.
 inline constexpr int HeadingLabel = 13;
 // The labels row by row, top to bottom and left to right: the order in which
@@ -104,26 +159,21 @@ inline constexpr std::array<int, LabelCount> ReadingOrder = {13, 12, 9, 11, 10, 
 // frequency, theory.
 inline constexpr std::array<int, 4> NumberLabels = {3, 4, 6, 7};
 
-// What a number label stands for, as a screen reader and the results' header
-// name it: the caption beside it, or for the two quotients what they are.
-// Empty for the labels that show no number.
+// The row a label's number stands for; empty for the labels that show no number.
 constexpr std::string_view RowName(int label) {
-    switch (label) {
-    case 3:
-        return Labels[1].caption;
-    case 4:
-        return Labels[0].caption;
-    case 6:
-        return "３の倍数のカードを引いた割合";
-    case 7:
-        return "理論上の確率";
-    case 9:
-        return Labels[11].caption;
-    case 10:
-        return Labels[10].caption;
-    default:
-        return {};
+    return Labels[label - 1].rowName;
+}
+
+// Whether a label is the caption of a number row: its box names the row
+// already, so a screen reader passes the caption by rather than hear it twice.
+constexpr bool CaptionOfARow(int label) {
+    const std::string_view caption = Labels[label - 1].caption;
+    for (const Label& other : Labels) {
+        if (!caption.empty() && caption == other.rowName) {
+            return true;
+        }
     }
+    return false;
 }
 
 // All 52 pictures share one rectangle; the picture is stretched to fill it.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,10 +17,6 @@ struct PrintedLine {
 std::vector<PrintedLine> Printout();
 // Rows in all, the empty ones included.
 int RowCount();
-
-// The text as a screen reader should get it: indents dropped and the lines
-// that continue a sentence joined to it again, one paragraph per entry.
-std::vector<std::string> Paragraphs();
 
 // The printed lines as a screen reader reads them line by line: every row,
 // the empty ones included, without its indent.

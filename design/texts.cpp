@@ -19,11 +19,15 @@ std::string_view Trimmed(std::string_view text) {
 constexpr std::string_view FrequencyName = "割合";
 constexpr std::string_view Separator = "、";
 
-// The counts after a trial, each with its row's name.
+// The two counts, each with its row's name.
+std::string Counts(std::string_view trials, std::string_view hits) {
+    return NumberBoxName(Form1Layout::TrialsRow, trials) + std::string(Separator) +
+           NumberBoxName(Form1Layout::HitsRow, hits);
+}
+
+// ... and the frequency after a trial.
 std::string Counts(std::string_view trials, std::string_view hits, std::string_view frequency) {
-    return NumberBoxName(Form1Layout::RowName(3), trials) + std::string(Separator) +
-           NumberBoxName(Form1Layout::RowName(4), hits) + std::string(Separator) +
-           NumberBoxName(FrequencyName, frequency);
+    return Counts(trials, hits) + std::string(Separator) + NumberBoxName(FrequencyName, frequency);
 }
 
 } // namespace
@@ -38,6 +42,10 @@ std::string RunEndAnnouncement(std::string_view trials, std::string_view hits,
     return "自動の実験が終わりました。" + Counts(trials, hits, frequency);
 }
 
+std::string InitialisationAnnouncement(std::string_view trials, std::string_view hits) {
+    return "初期化しました。" + Counts(trials, hits);
+}
+
 std::string GraphDescription(std::string_view trials, std::string_view frequency,
                              std::string_view theory) {
     std::string description;
@@ -45,7 +53,7 @@ std::string GraphDescription(std::string_view trials, std::string_view frequency
         description = "実験回数 " + std::string(trials) + " 回" + std::string(Separator) +
                       NumberBoxName(FrequencyName, frequency) + std::string(Separator);
     }
-    return description + NumberBoxName(Form1Layout::RowName(7), theory);
+    return description + NumberBoxName(Form1Layout::TheoryRow, theory);
 }
 
 std::string CheckpointColumnName(int trial) {

@@ -50,6 +50,10 @@ std::string DrawAnnouncement(int card, std::string_view trials, std::string_view
 std::string RunEndAnnouncement(std::string_view trials, std::string_view hits,
                                std::string_view frequency);
 
+// ... and once after 初期化, the counts back at 0: "初期化しました。引いた全
+// カード枚数 0、引いた３の倍数のカード枚数 0".
+std::string InitialisationAnnouncement(std::string_view trials, std::string_view hits);
+
 // What the graph shows, in words, e.g. "実験回数 1000 回、割合 0.3220000、
 // 理論上の確率 0.3076923"; without trials, the theory alone.
 std::string GraphDescription(std::string_view trials, std::string_view frequency,

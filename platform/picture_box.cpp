@@ -59,8 +59,11 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+    // The text has no attributes of its own: one run over all of it, which a
+    // screen reader takes as one, and so reads each line whole.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 

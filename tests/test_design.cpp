@@ -1,6 +1,7 @@
 // The design as data, without any toolkit: the graph's figure as drawing
 // steps, the help page's text and printout, and the texts a screen reader
 // is told. Each front-end's tests then check only how it paints a step.
+#include "design/form1_layout.h"
 #include "design/graph_figure.h"
 #include "design/help_page.h"
 #include "design/help_text.h"
@@ -57,7 +58,7 @@ private slots:
     void helpSpacesAreCountedAsDesigned_data();
     void helpSpacesAreCountedAsDesigned();
     void helpPrintsEachLineOnItsOwnRow();
-    void helpReadsAsParagraphs();
+    void helpReadsLineByLine();
 
     void screenReaderNames();
 };
@@ -280,17 +281,21 @@ void DesignTest::helpPrintsEachLineOnItsOwnRow() {
     QCOMPARE(rows, expected);
 }
 
-void DesignTest::helpReadsAsParagraphs() {
-    const std::vector<std::string> paragraphs = HelpPage::Paragraphs();
-    QCOMPARE(paragraphs.size(), std::size_t{13});
-    QCOMPARE(paragraphs.front(), std::string("【問　　題】"));
-    QCOMPARE(paragraphs[1], std::string("ここにトランプが１組あります。"));
-    // A sentence that the printout breaks after "［トランプを" reads as one.
-    QCOMPARE(paragraphs[8], std::string("【操作方法】"));
-    QCOMPARE(paragraphs[9], std::string("手動でやる場合は、［トランプをきる］ボタンをクリックし、次"
-                                        "に、［トランプを引く］ボタンをクリックします。"));
-    QCOMPARE(paragraphs.back(), std::string("［初期化］ボタンをクリックすると、実験を最初からやり直"
-                                            "せます。"));
+void DesignTest::helpReadsLineByLine() {
+    // Both editions read the printout's rows, the empty ones too, without indents.
+    const std::vector<std::string_view> lines = HelpPage::ReadingLines();
+    QCOMPARE(lines.size(), std::size_t{23});
+    QCOMPARE(lines.front(), std::string_view());
+    QCOMPARE(lines[1], std::string_view("【問　　題】"));
+    QCOMPARE(lines[2], std::string_view("ここにトランプが１組あります。"));
+    // A sentence's continuation is its own line, as printed.
+    QCOMPARE(lines[16],
+             std::string_view("手動でやる場合は、［トランプをきる］ボタンをクリックし、次"
+                              "に、［トランプを"));
+    QCOMPARE(lines[17], std::string_view("引く］ボタンをクリックします。"));
+    QCOMPARE(lines[14], std::string_view());
+    QCOMPARE(lines.back(),
+             std::string_view("［初期化］ボタンをクリックすると、実験を最初からやり直せます。"));
 }
 
 void DesignTest::screenReaderNames() {
@@ -301,6 +306,31 @@ void DesignTest::screenReaderNames() {
     QCOMPARE(Texts::CardName(45), std::string("ダイヤの6"));
     QCOMPARE(Texts::NumberBoxName("引いた全カード枚数", " 5"), std::string("引いた全カード枚数 5"));
     QCOMPARE(Texts::NumberBoxName("割合", ""), std::string("割合"));
+
+    // The rows of the number boxes, and the captions that name the same rows.
+    std::vector<std::string_view> rows;
+    std::vector<int> captions;
+    for (int label = 1; label <= Form1Layout::LabelCount; ++label) {
+        rows.push_back(Form1Layout::RowName(label));
+        if (Form1Layout::CaptionOfARow(label)) {
+            captions.push_back(label);
+        }
+    }
+    const std::vector<std::string_view> expected = {"",
+                                                    "",
+                                                    "引いた全カード枚数",
+                                                    "引いた３の倍数のカード枚数",
+                                                    "",
+                                                    "３の倍数のカードを引いた割合",
+                                                    "理論上の確率",
+                                                    "",
+                                                    "３の倍数のカードの全枚数",
+                                                    "トランプカードの全枚数",
+                                                    "",
+                                                    "",
+                                                    ""};
+    QVERIFY(rows == expected);
+    QVERIFY((captions == std::vector<int>{1, 2, 11, 12}));
 }
 
 QTEST_GUILESS_MAIN(DesignTest)

@@ -150,11 +150,26 @@ public:
 
     // The object's text, as a screen reader reads a text.
     QString textOf(const QObject& object) {
-        QDBusMessage get = QDBusMessage::createMethodCall(m_program, PathOf(object),
-                                                          QStringLiteral("org.a11y.atspi.Text"),
-                                                          QStringLiteral("GetText"));
-        get << 0 << -1;
-        return m_bus.call(get, QDBus::BlockWithGui).arguments().value(0).toString();
+        return ask(object, QStringLiteral("GetText"), {0, -1}).value(0).toString();
+    }
+
+    // The object's name, as a screen reader reads it.
+    QString nameOf(const QObject& object) { return nameOf(PathOf(object)); }
+
+    // A line of the object's text as Orca reads it: the line at an offset,
+    // cut where the run of text attributes at its start ends.
+    struct Line {
+        QString text;
+        int end;
+    };
+    Line lineAt(const QObject& object, int offset) {
+        constexpr int LineStartBoundary = 5;
+        const QVariantList line =
+            ask(object, QStringLiteral("GetTextAtOffset"), {offset, uint{LineStartBoundary}});
+        const QVariantList run = ask(object, QStringLiteral("GetAttributeRun"), {offset, false});
+        const int lineEnd = line.value(2).toInt();
+        const int runEnd = std::min(lineEnd, run.value(2).toInt());
+        return {line.value(0).toString().left(runEnd - offset), lineEnd};
     }
 
     QList<Event> events;
@@ -168,6 +183,13 @@ private slots:
     }
 
 private:
+    QVariantList ask(const QObject& object, const QString& method, const QVariantList& arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            m_program, PathOf(object), QStringLiteral("org.a11y.atspi.Text"), method);
+        call.setArguments(arguments);
+        return m_bus.call(call, QDBus::BlockWithGui).arguments();
+    }
+
     // The object's name as a screen reader asks for it; this process answers
     // while the call waits.
     QString nameOf(const QString& path) {
@@ -224,6 +246,7 @@ private slots:
     void keysFollowTheNaturalFlowAndNeverEndTheProgram();
     void anotherProgramPastesWhatWasCopied();
     void aScreenReaderHearsEachDrawAndRunOnceAndNoTicks();
+    void aScreenReaderHearsTheGraphAndInitialisationOnceAndEveryHelpLineWhole();
 };
 
 void OnXDisplayTest::initTestCase() {
@@ -388,6 +411,51 @@ void OnXDisplayTest::aScreenReaderHearsEachDrawAndRunOnceAndNoTicks() {
         reader.textOf(p.form->helpWindow()->surface()).split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 23);
     QCOMPARE(lines.value(2), QStringLiteral("ここにトランプが１組あります。"));
+}
+
+void OnXDisplayTest::aScreenReaderHearsTheGraphAndInitialisationOnceAndEveryHelpLineWhole() {
+    Program p;
+    QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
+    AtSpiListener reader;
+    QVERIFY2(reader.start(), "no accessibility bus in this session");
+    p.drawByHand(3);
+    QTest::qWait(300);
+    // Each number box names its row once and reads its number as its text.
+    QCOMPARE(reader.nameOf(p.form->label(3)), QStringLiteral("引いた全カード枚数"));
+    QCOMPARE(reader.textOf(p.form->label(3)), QStringLiteral("1"));
+
+    // The graph's description once as it opens; nothing again when the main
+    // window comes back.
+    p.form->Command7_Click();
+    Form2* graph = p.form->graphWindow();
+    QVERIFY(QTest::qWaitForWindowActive(graph));
+    QTest::qWait(300);
+    QCOMPARE(reader.announced(graph->announcement()),
+             QStringList{QStringLiteral("実験回数 1 回、割合 1.0000000、理論上の確率 0.3076923")});
+    reader.events.clear();
+    PressKeys({QStringLiteral("space")});
+    QTRY_VERIFY(p.form->isActiveWindow());
+    QTest::qWait(300);
+    QCOMPARE(reader.announced(p.form->announcement()), QStringList());
+
+    p.form->Command6_Click();
+    QTest::qWait(300);
+    QCOMPARE(reader.announced(p.form->announcement()),
+             QStringList{QStringLiteral(
+                 "初期化しました。引いた全カード枚数 0、引いた３の倍数のカード枚数 0")});
+
+    // Every help line read to its last character.
+    p.form->Command8_Click();
+    QVERIFY(QTest::qWaitForWindowActive(p.form->helpWindow()));
+    const QObject& help = p.form->helpWindow()->surface();
+    QStringList lines;
+    for (int offset = 0; lines.size() < 23; ++offset) {
+        const AtSpiListener::Line line = reader.lineAt(help, offset);
+        lines << line.text.chopped(line.text.endsWith(QLatin1Char('\n')) ? 1 : 0);
+        QVERIFY2(line.end > offset || lines.size() == 23, qPrintable(lines.join(u'|')));
+        offset = line.end - 1;
+    }
+    QCOMPARE(lines, p.form->helpWindow()->surface().readableText().split(QLatin1Char('\n')));
 }
 
 QTEST_MAIN(OnXDisplayTest)

@@ -168,7 +168,8 @@ val MainWindowDesign() {
         label.set("back", CssColour(designed.back));
         label.set("text", std::string(TextColourName(designed.text)));
         label.set("border", std::string(designed.border == Border::Sunken ? "sunken" : "flat"));
-        label.set("rowName", std::string(RowName(number++)));
+        label.set("rowName", std::string(designed.rowName));
+        label.set("captionOfARow", CaptionOfARow(number++));
         labels.call<void>("push", label);
     }
     main.set("labels", labels);
@@ -225,7 +226,11 @@ val HelpDesign() {
         printout.call<void>("push", printed);
     }
     help.set("printout", printout);
-    help.set("paragraphs", Array(HelpPage::Paragraphs()));
+    val lines = val::array();
+    for (const std::string_view line : HelpPage::ReadingLines()) {
+        lines.call<void>("push", std::string(line));
+    }
+    help.set("readingLines", lines);
     return help;
 }
 
@@ -306,10 +311,7 @@ public:
     int trialCount() const { return m_tally.TrialCount(); }
 
     // What the graph shows, in words, for a screen reader.
-    std::string graphDescription() const {
-        return Texts::GraphDescription(PlainNumberText(m_tally.TrialCount()),
-                                       m_tally.FrequencyText(), TheoreticalRatioText());
-    }
+    std::string graphDescription() const { return GraphDescription(m_tally); }
 
     // The graph's figure for the trials so far, step by step in user units.
     val graphFigure() const {

@@ -1,9 +1,8 @@
 #include "ui/graph/form2.h"
 
+#include "controller/main_controller.h"
 #include "design/graph_figure.h"
 #include "design/texts.h"
-#include "engine/deck.h"
-#include "engine/number_text.h"
 #include "engine/tally.h"
 #include "platform/copy_menu.h"
 #include "platform/design_qt.h"
@@ -17,6 +16,9 @@ Form2::Form2(const Tally& tally) : SurfaceWindow(Form2Layout::Window), m_tally(t
     // The figure is pixels only; a screen reader hears what it shows.
     Picture1.setAccessibleName(ToQString(Form2Layout::SurfaceName));
     describe();
+    // Tab reaches the figure after 閉じる, so that its description can be
+    // read again.
+    Picture1.setFocusPolicy(Qt::StrongFocus);
 
     auto* copyMenu = new CopyMenu(*this);
     copyMenu->addCommand(ToQString(Texts::CopyGraph), [this] { copyGraph(); });
@@ -27,8 +29,7 @@ void Form2::copyGraph() {
 }
 
 void Form2::describe() {
-    const QString description = ToQString(Texts::GraphDescription(
-        PlainNumberText(m_tally.TrialCount()), m_tally.FrequencyText(), TheoreticalRatioText()));
+    const QString description = ToQString(GraphDescription(m_tally));
     if (Picture1.accessibleDescription() != description) {
         Picture1.setAccessibleDescription(description);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/announcement.h"
 #include "platform/surface_window.h"
 
 class Tally;
@@ -17,6 +18,9 @@ public:
     // The figure to the clipboard as an image at the screen's resolution
     // (Ctrl+C and the context menu).
     void copyGraph();
+    // Tells a screen reader a text once, while the main window is hidden.
+    void announce(const QString& text) { m_announcement.announce(text); }
+    const Announcement& announcement() const { return m_announcement; }
 
 private:
     void drawSurface() override { Form_Activate(); }
@@ -26,4 +30,5 @@ private:
 
     const Tally& m_tally;
     PictureBox& Picture1 = surface();
+    Announcement m_announcement{this};
 };

@@ -19,15 +19,6 @@
 
 namespace {
 
-QString RowName(int labelNumber) {
-    return ToQString(Form1Layout::RowName(labelNumber));
-}
-
-// What a screen reader calls a number box: "ROW VALUE".
-QString NumberBoxName(const QString& rowName, const QString& value) {
-    return ToQString(Texts::NumberBoxName(rowName.toStdString(), value.toStdString()));
-}
-
 void StyleLabel(QLabel& label, const Form1Layout::Label& designed) {
     label.setText(ToQString(designed.caption));
     label.setGeometry(ToPixels(designed.rect));
@@ -102,10 +93,11 @@ void Form1::layOut() {
         m_labels[i]->setParent(this);
         m_labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         StyleLabel(*m_labels[i], Form1Layout::Labels[i]);
-        const QString rowName = RowName(static_cast<int>(i + 1));
-        if (!rowName.isEmpty()) {
-            m_labels[i]->setAccessibleName(NumberBoxName(rowName, m_labels[i]->text()));
+        if (auto* box = qobject_cast<NumberLabel*>(m_labels[i])) {
+            box->setAccessibleName(ToQString(Form1Layout::Labels[i].rowName));
         }
+        Q_ASSERT((qobject_cast<NumberLabel*>(m_labels[i]) != nullptr) ==
+                 !Form1Layout::RowName(static_cast<int>(i + 1)).empty());
     }
     // One picture control for the 52 pictures: a tick changes what it shows,
     // where hiding and showing 52 controls would flood a screen reader.
@@ -191,35 +183,34 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::showCard(CardIndex card) {
     toranpu.setPixmap(m_pictures.at(static_cast<std::size_t>(card - 1)));
     if (!Timer1.isActive()) {
-        nameControls();
+        nameCard();
     }
 }
 
 void Form1::showNumber(NumberBox box, const std::string& text) {
+    // A box's name is its row's, whatever it shows: a screen reader reads the
+    // number as its text when it comes to it, and hears the news once, from
+    // the announcement.
     const int number = LabelNumber(box);
     m_labels.at(static_cast<std::size_t>(number - 1))->setText(QString::fromStdString(text));
-    if (!Timer1.isActive()) {
-        nameControls();
-    }
 }
 
-void Form1::nameControls() {
-    // A new name is what tells a screen reader that a number changed, so a
-    // control is renamed only when its name is no longer what it shows.
-    const auto rename = [](QWidget& control, const QString& name) {
-        if (control.accessibleName() != name) {
-            control.setAccessibleName(name);
-        }
-    };
-    rename(toranpu, ToQString(Texts::CardName(m_controller.DrawnCard())));
-    for (const int number : Form1Layout::NumberLabels) {
-        QLabel& label = *m_labels.at(static_cast<std::size_t>(number - 1));
-        rename(label, NumberBoxName(RowName(number), label.text()));
+void Form1::nameCard() {
+    // A new name is what tells a screen reader that the card changed, so the
+    // picture is renamed only when its name is no longer what it shows.
+    const QString name = ToQString(Texts::CardName(m_controller.DrawnCard()));
+    if (toranpu.accessibleName() != name) {
+        toranpu.setAccessibleName(name);
     }
 }
 
 void Form1::announce(const std::string& text) {
-    m_announcement.announce(QString::fromStdString(text));
+    // While the graph is on view this window is hidden, and so is what it shows.
+    if (m_form2 != nullptr && m_form2->isVisible()) {
+        m_form2->announce(QString::fromStdString(text));
+    } else {
+        m_announcement.announce(QString::fromStdString(text));
+    }
 }
 
 void Form1::enableButtons(const ButtonStates& enabled, Button focus) {
@@ -246,10 +237,13 @@ void Form1::start() {
 
 void Form1::stop() {
     Timer1.stop();
-    nameControls();
+    nameCard();
 }
 
 void Form1::hideMain() {
+    // Shown again, the window would show its last announcement anew, and a
+    // screen reader would read it again.
+    m_announcement.hide();
     hide();
 }
 

@@ -2,8 +2,10 @@
 
 #include "controller/main_controller.h"
 #include "controller/services.h"
+#include "design/form1_layout.h"
 #include "engine/deck.h"
 #include "platform/announcement.h"
+#include "platform/number_label.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -90,21 +92,22 @@ private:
     void showHelp() override;
 
     void layOut();
-    // While the timer runs, the controls change on every tick without a
-    // word to a screen reader; once it stops, their names catch up.
-    void nameControls();
+    // While the timer runs, the card changes on every tick without a word to
+    // a screen reader; once it stops, its name catches up.
+    void nameCard();
     void graphClosed(ClosedBy how);
     void helpClosed(ClosedBy how);
 
     QPushButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8;
-    QLabel Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
-        Label12, Label13;
+    // The boxes of the number rows, and the captions and signs.
+    NumberLabel Label3, Label4, Label6, Label7, Label9, Label10;
+    QLabel Label1, Label2, Label5, Label8, Label11, Label12, Label13;
     QFrame Line1;
     QTimer Timer1;
     QLabel toranpu;
     Announcement m_announcement{this};
     std::array<QPushButton*, ButtonCount> m_commands;
-    std::array<QLabel*, 13> m_labels;
+    std::array<QLabel*, Form1Layout::LabelCount> m_labels;
     std::array<QPixmap, CardsInDeck> m_pictures;
 
     Tally& m_tally;

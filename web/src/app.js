@@ -11,6 +11,7 @@ import { Stage } from "./stage.js";
 import { BrowserTime, FrameTicker } from "./ticker.js";
 import { CuePlayer } from "./cues.js";
 import { MessageBox } from "./message-box.js";
+import { Announcer } from "./announcer.js";
 import { wireMenus } from "./menus.js";
 import { ClosedScreen } from "./closed-screen.js";
 import { noticeInsecureSite } from "./secure-notice.js";
@@ -53,7 +54,7 @@ async function startProgram(core, design, closedScreen) {
   applyFrameStyle(design.windowFont);
   const stageElement = document.getElementById("stage");
   // The one live region: what the rules announce, once, after a draw or a run.
-  const announcer = document.getElementById("announcer");
+  const announcer = new Announcer(document.getElementById("announcer"), time);
   const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, bytes(data)])));
   const box = new MessageBox(icon, design.texts, design.windowFont);
   let menu = null;
@@ -137,9 +138,7 @@ async function startProgram(core, design, closedScreen) {
       main.setBusy(false);
     },
     playCue: (fileName) => cues.play(fileName),
-    announce: (text) => {
-      announcer.textContent = text;
-    },
+    announce: (text) => announcer.announce(text),
     ask: (text, title) =>
       box.ask(text, title, (yes) => program.answer(yes ? core.answerYes : core.answerNo)),
     inform: (text, title) => box.inform(text, title),

@@ -2,7 +2,7 @@
 // canvas from the figure's drawing steps, which the core computes in the
 // surface's user units (the same steps the desktop paints).
 import { FontFamily, Theme, pointsToPixels } from "./layout.js";
-import { element } from "./dom.js";
+import { element, keepTabInside } from "./dom.js";
 import { PageWindow, surfaceWindow } from "./frame.js";
 
 export class GraphWindow extends PageWindow {
@@ -14,10 +14,13 @@ export class GraphWindow extends PageWindow {
     this.closeButton = close;
     this.inner = inner;
     // What the class sees, in words: the trials, the frequency at the last
-    // one and the theoretical value.
-    this.description = element("p", { id: "graph-description", className: "spoken" });
+    // one and the theoretical value. Only the figure's description: read in
+    // the text as well, it would be heard twice.
+    this.description = element("p", { id: "graph-description", className: "spoken", "aria-hidden": "true" });
+    // A tab stop after 閉じる, so that the description can be read again.
     this.canvas = element("canvas", {
       role: "img",
+      tabIndex: 0,
       "aria-label": `${layout.surfaceName} ${layout.description}`,
       "aria-describedby": this.description.id,
     });
@@ -25,6 +28,8 @@ export class GraphWindow extends PageWindow {
     this.canvas.style.height = `${inner.height}px`;
     surface.append(this.canvas, this.description);
     this.steps = [];
+    // The main window is hidden while the graph is on view: Tab stays here.
+    keepTabInside(this.element);
   }
 
   // The figure to show: the core's drawing steps, and what it shows in words.

@@ -1,6 +1,6 @@
 // The help window: the problem and the instructions, each printed line on its
 // row from the top-left corner of its surface, as the core's printout places
-// them; a screen reader gets the same text as running paragraphs.
+// them; a screen reader reads the same lines, one by one, as on the desktop.
 import { applyFont, element } from "./dom.js";
 import { PageWindow, surfaceWindow } from "./frame.js";
 
@@ -18,7 +18,7 @@ export class HelpWindow extends PageWindow {
     }
     printed.append(...rows);
     const text = element("div", { className: "spoken", role: "document", "aria-label": layout.surfaceName });
-    text.append(...layout.paragraphs.map((paragraph) => element("p", { textContent: paragraph })));
+    text.append(...layout.readingLines.map((line) => element("div", { textContent: line })));
     surface.append(printed, text);
   }
 }

@@ -1,7 +1,7 @@
 // The main window: the card on show, the counters and the eight buttons. It
 // forwards every click to the rules and shows what the rules report.
 import { Theme } from "./layout.js";
-import { applyFont, element, placeRect, spoken } from "./dom.js";
+import { applyFont, element, placeRect } from "./dom.js";
 import { PageWindow, rule } from "./frame.js";
 import { CardView } from "./card-view.js";
 
@@ -93,9 +93,10 @@ export class MainWindow extends PageWindow {
   }
 }
 
-// A box of text; a number box reads as its row's name and its number. The
-// numbers are not live regions: a screen reader hears each draw and each
-// run's end once, through the announcer.
+// A box of text; a number box is named by its row and reads its number, and
+// the caption beside it, which names the same row, is passed by, so that the
+// row is heard once. The numbers are not live regions: a screen reader hears
+// each draw and each run's end once, through the announcer.
 function makeLabel(designed, number, layout, red) {
   const tag = number === layout.headingLabel ? "h1" : "div";
   const label = element(tag, {
@@ -107,7 +108,10 @@ function makeLabel(designed, number, layout, red) {
   label.style.background = designed.back;
   label.style.color = designed.text === "red" ? red : Theme[designed.text];
   if (designed.rowName) {
-    label.append(spoken(`${designed.rowName} `));
+    label.setAttribute("role", "group");
+    label.setAttribute("aria-label", designed.rowName);
+  } else if (designed.captionOfARow) {
+    label.setAttribute("aria-hidden", "true");
   }
   label.append(element("span", { className: "value", textContent: designed.caption }));
   return label;

@@ -1,19 +1,19 @@
 // The message box: modal within the page, with the first button as default
 // and Escape as the last. The answer comes later, through a callback.
 import { MessageBoxLayout } from "./layout.js";
-import { applyFont, element } from "./dom.js";
+import { applyFont, element, keepTabInside } from "./dom.js";
 
 export class MessageBox {
   // `texts`: the captions of はい, いいえ and OK; `font` the box's own.
   constructor(icon, texts, font) {
     this.texts = texts;
-    // Read as the desktop's box is: a warning that says its question, with
-    // the focus on its first button.
+    // Read as the desktop's box is: a warning named by its title that says
+    // its question, with the focus on its first button. The question is its
+    // text alone, not its description too, so that it is heard once.
     this.dialog = element("dialog", {
       className: "message-box",
       role: "alertdialog",
       "aria-labelledby": "message-title",
-      "aria-describedby": "message-text",
     });
     const bar = element("div", { className: "titlebar" });
     this.title = element("span", { id: "message-title", className: "title" });
@@ -31,6 +31,8 @@ export class MessageBox {
       event.preventDefault();
       this.finish(this.cancelValue);
     });
+    // Modal: Tab goes from button to button, never out to the browser.
+    keepTabInside(this.dialog);
     document.body.append(this.dialog);
   }
 

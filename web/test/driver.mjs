@@ -20,6 +20,12 @@ export function installVirtualTime() {
       frames.delete(handle);
     },
   };
+  // What the page leaves for later (the announcer's clearing) runs when the
+  // clock passes its time.
+  const later = [];
+  globalThis.toranpuTime.after = (ms, callback) => {
+    later.push({ due: now + ms, callback });
+  };
   globalThis.virtualTime = {
     // Whether the page has asked for a frame: it does only while its timer runs.
     get waiting() {
@@ -35,6 +41,10 @@ export function installVirtualTime() {
       frames.clear();
       for (const callback of due) {
         callback(now);
+      }
+      for (const entry of later.filter((entry) => entry.due <= now)) {
+        later.splice(later.indexOf(entry), 1);
+        entry.callback();
       }
     },
   };
@@ -111,15 +121,16 @@ export function buttonsAndTimer(page) {
 // The texts on show, by what they stand for.
 export function shown(page) {
   return page.evaluate(() => {
-    const value = (n) => document.querySelector(`[data-label="${n}"] .value`).textContent;
+    // A number box is named by its row.
+    const value = (row) => document.querySelector(`#main-window [aria-label="${row}"] .value`).textContent;
     const card = document.querySelector("#main-window img.card");
     return {
-      trials: value(3),
-      hits: value(4),
-      frequency: value(6),
-      theory: value(7),
-      hitsInDeck: value(9),
-      deck: value(10),
+      trials: value("引いた全カード枚数"),
+      hits: value("引いた３の倍数のカード枚数"),
+      frequency: value("３の倍数のカードを引いた割合"),
+      theory: value("理論上の確率"),
+      hitsInDeck: value("３の倍数のカードの全枚数"),
+      deck: value("トランプカードの全枚数"),
       cards: [Number(card.dataset.card)],
       cardName: card.alt,
     };

@@ -16,6 +16,22 @@ import {
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 
+// Tab or Shift+Tab, then what has the focus: a button's caption or another
+// element's accessible name.
+async function tabTo(page, back = false) {
+  if (back) {
+    await page.keyboard.down("Shift");
+  }
+  await page.keyboard.press("Tab");
+  if (back) {
+    await page.keyboard.up("Shift");
+  }
+  return page.evaluate(() => {
+    const focused = document.activeElement;
+    return !focused || focused === document.body ? "(none)" : (focused.getAttribute("aria-label") ?? focused.textContent);
+  });
+}
+
 // Records the cues started (their lengths, and with the stops in order in
 // `playing`) and what is written to the clipboard.
 function listen() {
@@ -81,6 +97,12 @@ describe("graph", () => {
     await button(page, "グラフ表示").click();
     assert.deepEqual(await visibleWindows(page), ["graph-window"]);
     assert.equal(await focusedName(page), "閉じる");
+    // With the main window hidden, Tab goes round the graph's own controls.
+    const figureName = await page.evaluate(() => document.querySelector("#graph-window canvas").getAttribute("aria-label"));
+    assert.deepEqual(
+      [await tabTo(page), await tabTo(page), await tabTo(page, true), await tabTo(page, true)],
+      [figureName, "閉じる", figureName, "閉じる"],
+    );
     const blue = await curvePixels(page);
     assert.ok(blue > 1000, `${blue} pixels of the curve`);
 
@@ -238,7 +260,12 @@ describe("exit", () => {
     });
     assert.deepEqual(box, { open: true, title: "トランプ", text: "終了していいですか？" });
     assert.equal(await focusedName(page), "はい");
-    // The box is modal: a click on the main window reaches nothing.
+    // The box is modal: Tab goes between its buttons, never out of it, and a
+    // click on the main window reaches nothing.
+    assert.deepEqual(
+      [await tabTo(page), await tabTo(page), await tabTo(page, true), await tabTo(page, true)],
+      ["いいえ", "はい", "いいえ", "はい"],
+    );
     await page.mouse.click(...(await buttonCentre("初期化")));
     assert.deepEqual(await shown(page), before);
 
@@ -371,7 +398,8 @@ function hearing() {
         ++cardRenames;
       }
       const region = target?.closest?.("[aria-live]");
-      if (region) {
+      // A region emptied says nothing.
+      if (region && region.textContent !== "") {
         liveChanges.set(region.id || region.className, (liveChanges.get(region.id || region.className) ?? 0) + 1);
         if (region.id === "announcer") {
           announced.push(region.textContent);
@@ -409,7 +437,8 @@ describe("a screen reader", () => {
     assert.deepEqual(said, [`${drawn.cardName}。${counts(drawn)}`, `自動の実験が終わりました。${counts(ran)}`]);
     assert.deepEqual(live, { announcer: 2 }, "one live region, changed once a draw and once a run");
 
-    // Read top to bottom: the numbers as their rows and values, no status bars.
+    // Read top to bottom: each number row named once, by its box, which
+    // reads its number; no status bars.
     const tree = await page.accessibility.snapshot();
     const nodes = [];
     const walk = (node) => {
@@ -418,23 +447,84 @@ describe("a screen reader", () => {
     };
     walk(tree);
     assert.deepEqual(nodes.filter((node) => node.role === "status"), []);
-    const texts = nodes.filter((node) => node.role === "StaticText").map((node) => node.name.trim());
-    const row = texts.indexOf("引いた全カード枚数", texts.indexOf("引いた全カード枚数") + 1);
-    assert.deepEqual(texts.slice(row, row + 2), ["引いた全カード枚数", ran.trials], texts.join(" | "));
+    const full = [];
+    const walkAll = (node) => {
+      full.push(node);
+      node.children?.forEach(walkAll);
+    };
+    walkAll(await page.accessibility.snapshot({ interestingOnly: false }));
+    const rowName = full.filter((node) => node.name?.trim() === "引いた全カード枚数" || node.description === "引いた全カード枚数");
+    assert.deepEqual(
+      rowName.map((node) => ({ role: node.role, read: textWithin(node).trim() })),
+      [{ role: "group", read: ran.trials.trim() }],
+      JSON.stringify(rowName),
+    );
+    // The one live region is a polite one: a page that shows its texts but
+    // never speaks them fails here.
+    assert.deepEqual(await liveRegion(page, "#announcer"), { live: "polite", atomic: true });
 
+    // The graph says what it shows once as it opens, and is described by it
+    // in one place only.
+    const spoken = await heard();
     await button(page, "グラフ表示").click();
-    const description = await page.evaluate(() => {
-      const canvas = document.querySelector("#graph-window canvas");
-      return document.getElementById(canvas.getAttribute("aria-describedby")).textContent;
-    });
-    assert.equal(description, `実験回数 1000 回、割合 ${ran.frequency}、理論上の確率 0.3076923`);
+    const description = `実験回数 1000 回、割合 ${ran.frequency}、理論上の確率 0.3076923`;
+    const afterOpening = await heard();
+    assert.deepEqual(afterOpening.announced.slice(spoken.announced.length), [description]);
+    await page.evaluate(() => virtualTime.frame(1000));
+    assert.equal(await textsInTree(page, description), 1, "the description in one place");
     await windowButton(page, "graph-window", "閉じる").click();
+
+    // 初期化 says that the counts are back at 0, once; then the announcer is
+    // cleared, and nothing is read again as the exit box closes.
+    await button(page, "初期化").click();
+    await page.evaluate(() => virtualTime.frame(1000));
+    const initialised = await heard();
+    assert.deepEqual(initialised.announced.slice(afterOpening.announced.length), [
+      "初期化しました。引いた全カード枚数 0、引いた３の倍数のカード枚数 0",
+    ]);
+    assert.equal(await page.evaluate(() => document.getElementById("announcer").textContent), "");
 
     await button(page, "終了").click();
     const box = (await page.accessibility.snapshot()).children.find((node) => node.role === "alertdialog");
     assert.deepEqual(
       { name: box?.name, description: box?.description, focused: box?.children?.find((child) => child.focused)?.name },
-      { name: "トランプ", description: "終了していいですか？", focused: "はい" },
+      { name: "トランプ", description: undefined, focused: "はい" },
     );
+    assert.equal(textWithin(box), "トランプ終了していいですか？", "its title and its question, read once each");
+    assert.equal(await textsInTree(page, "終了していいですか？"), 1, "the question in one place");
+    await button(page, "いいえ").click();
+    assert.deepEqual((await heard()).announced, initialised.announced, "nothing stale read again");
+    assert.equal(await page.evaluate(() => document.getElementById("announcer").textContent), "");
   });
 });
+
+// The texts a screen reader reads inside a node.
+function textWithin(node) {
+  return node.role === "StaticText" ? node.name : (node.children ?? []).map(textWithin).join("");
+}
+
+// How often a text is exposed in the accessibility tree: as a name, a
+// description or a text.
+async function textsInTree(page, text) {
+  const nodes = [];
+  const walk = (node) => {
+    nodes.push(node);
+    node.children?.forEach(walk);
+  };
+  walk(await page.accessibility.snapshot({ interestingOnly: false }));
+  return nodes.filter(
+    (node) => node.role !== "InlineTextBox" && [node.name, node.description, node.value].includes(text),
+  ).length;
+}
+
+// A live region's politeness and atomicity as the browser exposes them to a
+// screen reader.
+async function liveRegion(page, selector) {
+  const client = await page.createCDPSession();
+  const { root } = await client.send("DOM.getDocument");
+  const { nodeId } = await client.send("DOM.querySelector", { nodeId: root.nodeId, selector });
+  const { nodes } = await client.send("Accessibility.getPartialAXTree", { nodeId, fetchRelatives: false });
+  const property = (name) => nodes[0].properties?.find((p) => p.name === name)?.value.value;
+  await client.detach();
+  return { live: property("live"), atomic: property("atomic") };
+}
