@@ -35,6 +35,7 @@ int RowCount() {
 
 std::vector<std::string_view> ReadingLines() {
     std::vector<std::string_view> lines;
+    lines.reserve(HelpLines.size());
     for (const std::string_view printed : HelpLines) {
         lines.push_back(Unindented(printed));
     }
