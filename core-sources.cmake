@@ -25,6 +25,7 @@ set(PoolingSources
 
 # The windows, the figure, the help page and the texts as designed.
 set(DesignSources
+    ${core_root}/design/cues.h
     ${core_root}/design/form1_layout.h
     ${core_root}/design/graph_figure.cpp ${core_root}/design/graph_figure.h
     ${core_root}/design/help_page.cpp ${core_root}/design/help_page.h
@@ -43,6 +44,6 @@ set(ControllerSources
 
 # The clock and the generator that the engine declares.
 set(RuntimeSources
-    ${core_root}/platform/system_clock.cpp ${core_root}/platform/system_clock.h
-    ${core_root}/platform/splitmix_generator.cpp ${core_root}/platform/splitmix_generator.h
+    ${core_root}/runtime/system_clock.cpp ${core_root}/runtime/system_clock.h
+    ${core_root}/runtime/splitmix_generator.cpp ${core_root}/runtime/splitmix_generator.h
 )

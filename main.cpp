@@ -2,9 +2,9 @@
 #include "platform/application.h"
 #include "platform/error_report.h"
 #include "platform/qt_sound_control.h"
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
 #include "platform/window.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 #include "ui/main/desktop_services.h"
 #include "ui/main/form1.h"
 

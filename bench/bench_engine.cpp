@@ -1,8 +1,8 @@
 // Cost of the draw and of one counted trial, in nanoseconds per call.
 #include "engine/deck.h"
 #include "engine/tally.h"
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The main window's tick: its cost, and the pace of a whole automatic run on
 // the real 1 ms timer against the floor of 1001 ticks.
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 #include "tests/support/form1_fixture.h"
 
 #include <QApplication>

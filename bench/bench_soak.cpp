@@ -2,8 +2,8 @@
 // of the graph and help windows, with resident memory read before and after
 // each phase. Usage: bench_soak [divisor] runs every phase divisor times
 // shorter (for a sanitizer build, say).
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 #include "tests/support/form1_fixture.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"

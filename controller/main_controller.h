@@ -2,6 +2,7 @@
 
 #include "controller/graph_content.h"
 #include "controller/services.h"
+#include "design/cues.h"
 #include "engine/deck.h"
 #include "engine/tally.h"
 
@@ -16,10 +17,6 @@ enum class MainState { Idle, Shuffling, Stopped, AutoRunning, Finished };
 
 inline constexpr std::int16_t AutoRunMode = 1;
 inline constexpr std::int16_t ManualRunMode = -1;
-
-// The cue files, named without a directory.
-inline constexpr const char* InitCue = "pinpon.wav";
-inline constexpr const char* ExitCue = "endpinpon.wav";
 
 struct MainServices {
     Clock& clock;

@@ -6,8 +6,6 @@ namespace Texts {
 
 namespace {
 
-constexpr int RanksPerSuit = 13;
-
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -80,10 +78,9 @@ std::string CheckpointColumnName(int trial) {
 }
 
 std::string CardName(int card) {
-    // The pictures run ace to king within each suit's block.
-    const int block = (card - 1) / RanksPerSuit;
-    const int rank = (card - 1) % RanksPerSuit + 1;
-    return std::string(SuitNames.at(static_cast<std::size_t>(block))) + "の" + std::to_string(rank);
+    const auto index = static_cast<CardIndex>(card);
+    return std::string(SuitNames.at(static_cast<std::size_t>(SuitOf(index)))) + "の" +
+           std::to_string(RankOf(index));
 }
 
 std::string NumberBoxName(std::string_view rowName, std::string_view value) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/deck.h"
+
 #include <array>
 #include <span>
 #include <string>
@@ -35,8 +37,8 @@ inline constexpr std::string_view ShareGraph = "グラフを送る";
 std::string CheckpointColumnName(int trial);
 
 // The suits in the order of the card pictures' blocks of 13.
-inline constexpr std::array<std::string_view, 4> SuitNames = {"スペード", "クローバ", "ハート",
-                                                              "ダイヤ"};
+inline constexpr std::array<std::string_view, SuitsInDeck> SuitNames = {"スペード", "クローバ",
+                                                                        "ハート", "ダイヤ"};
 
 // A card picture's name as read out: its suit and its rank, e.g. "スペードの1".
 std::string CardName(int card);

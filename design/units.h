@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -20,6 +21,20 @@ struct TwipsRect {
     int width;
     int height;
 };
+
+// A horizontal line control in pixels: one pixel high, from the nearer of its
+// two ends to the farther, each end rounded to its pixel on its own.
+struct PixelRule {
+    int left;
+    int top;
+    int width;
+    bool operator==(const PixelRule&) const = default;
+};
+
+constexpr PixelRule RulePixels(int x1Twips, int x2Twips, int yTwips) {
+    const int left = TwipsToPixels(std::min(x1Twips, x2Twips));
+    return {left, TwipsToPixels(yTwips), TwipsToPixels(std::max(x1Twips, x2Twips)) - left};
+}
 
 struct Rgb {
     std::uint8_t red;

@@ -34,8 +34,7 @@ TrialOutcome Tally::RecordManualTrial(CardIndex card) {
     TrialOutcome outcome;
     m_trialCount += 1;
     outcome.texts.trials = SignPaddedText(m_trialCount);
-    m_cardRank = RankOf(card);
-    if (IsHit(m_cardRank)) {
+    if (IsHit(RankOf(card))) {
         m_hitCount += 1;
         outcome.texts.hits = SignPaddedText(m_hitCount);
     }
@@ -45,9 +44,8 @@ TrialOutcome Tally::RecordManualTrial(CardIndex card) {
 
 TrialOutcome Tally::RecordAutoTrial(CardIndex card) {
     TrialOutcome outcome;
-    m_cardRank = RankOf(card);
     if (m_trialCount < AutoTrialLimit) {
-        if (IsHit(m_cardRank)) {
+        if (IsHit(RankOf(card))) {
             m_hitCount += 1;
             outcome.texts.hits = PlainNumberText(m_hitCount);
         }

@@ -31,9 +31,9 @@ struct TrialOutcome {
     TallyTexts texts;
 };
 
-// The experiment: the trials and hits counted so far, the rank of the card
-// counted last and the relative frequency after every trial. One object lives
-// as long as the program; the main window's rules write it, the graph reads it.
+// The experiment: the trials and hits counted so far and the relative
+// frequency after every trial. One object lives as long as the program; the
+// main window's rules write it, the graph reads it.
 class Tally {
 public:
     // Both counters back to 0; the history keeps its values.
@@ -45,7 +45,6 @@ public:
 
     std::int32_t TrialCount() const { return m_trialCount; }
     std::int32_t HitCount() const { return m_hitCount; }
-    Rank CardRank() const { return m_cardRank; }
     // Element n: the relative frequency after trial n. Element 0 is never written.
     const std::vector<float>& RatioHistory() const { return m_ratioHistory; }
     // The frequency as shown: the text of the latest element, made from the
@@ -57,6 +56,5 @@ private:
 
     std::int32_t m_trialCount = 0;
     std::int32_t m_hitCount = 0;
-    Rank m_cardRank = 0;
     std::vector<float> m_ratioHistory = std::vector<float>(HistoryLastTrial + 1, 0.0f);
 };

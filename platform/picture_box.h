@@ -12,9 +12,6 @@
 #include <optional>
 #include <span>
 
-inline constexpr int QBBlack = PaletteBlack;
-inline constexpr int QBLightBlue = PaletteLightBlue;
-
 // Palette number 0..15 to its colour.
 QRgb QBColor(int number);
 

@@ -23,9 +23,10 @@ QString UnplayableReason(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return QStringLiteral("cannot be read");
     }
+    // The decoder itself refuses a file shorter than its header says.
     QWaveDecoder decoder(&file);
-    const bool complete = decoder.open(QIODevice::ReadOnly) && decoder.audioFormat().isValid() &&
-                          decoder.size() > 0 && decoder.bytesAvailable() >= decoder.size();
+    const bool complete =
+        decoder.open(QIODevice::ReadOnly) && decoder.audioFormat().isValid() && decoder.size() > 0;
     if (!complete) {
         return QStringLiteral("is not a complete WAV file");
     }

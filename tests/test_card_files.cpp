@@ -1,5 +1,6 @@
 // The committed card pictures and icon files: their stored form, and that the
 // generator's drawing code reproduces them exactly.
+#include "tests/support/suit_names.h"
 #include "tools/cardgen/card_face.h"
 #include "tools/cardgen/card_files.h"
 #include "tools/cardgen/card_icon.h"
@@ -24,8 +25,8 @@ QByteArray readFile(const QString& relativePath) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString cardFile(int index) {
-    return QStringLiteral("assets/cards/%1.bmp").arg(index, 2, 10, QLatin1Char('0'));
+QString cardFile(int index, const QString& type = QStringLiteral("bmp")) {
+    return QStringLiteral("assets/cards/%1.%2").arg(index, 2, 10, QLatin1Char('0')).arg(type);
 }
 
 // The header every card picture must start with, field by field.
@@ -46,13 +47,10 @@ QByteArray expectedCardHeader() {
     return {reinterpret_cast<const char*>(bytes.data()), HeaderSize};
 }
 
-const std::array<const char*, 4> SuitNames{"spades", "clubs", "hearts", "diamonds"};
-
 void addCardRows() {
     QTest::addColumn<int>("index");
     for (int index = 1; index <= 52; ++index) {
-        QTest::addRow("%02d %s %d", index, SuitNames[static_cast<std::size_t>((index - 1) / 13)],
-                      (index - 1) % 13 + 1)
+        QTest::addRow("%02d %s %d", index, SuitNameOf(index), RankOf(static_cast<CardIndex>(index)))
             << index;
     }
 }
@@ -99,10 +97,18 @@ private slots:
     void generatorReproducesThePicture_data() { addCardRows(); }
     void generatorReproducesThePicture() {
         QFETCH(int, index);
-        const auto suit = static_cast<cardart::Suit>((index - 1) / 13);
-        const int rank = (index - 1) % 13 + 1;
-        const QByteArray drawn = cardart::bmpFile(cardart::drawCardFace(suit, rank));
-        QVERIFY(drawn == readFile(cardFile(index)));
+        const auto card = static_cast<CardIndex>(index);
+        const QImage face =
+            cardart::drawCardFace(static_cast<cardart::Suit>(SuitOf(card)), RankOf(card));
+        QVERIFY(cardart::bmpFile(face) == readFile(cardFile(index)));
+        // The web page's copy: the same pixels, opaque.
+        const QByteArray png = readFile(cardFile(index, QStringLiteral("png")));
+        QVERIFY(cardart::pngFile(face) == png);
+        const QImage stored = QImage::fromData(png, "png");
+        QVERIFY(!stored.hasAlphaChannel());
+        QVERIFY(stored.convertToFormat(QImage::Format_RGB32) ==
+                QImage::fromData(readFile(cardFile(index)), "bmp")
+                    .convertToFormat(QImage::Format_RGB32));
     }
 
     void iconIsThirtyTwoSquareOpaqueGreys() {

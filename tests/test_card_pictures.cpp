@@ -2,6 +2,7 @@
 // rank RankOf(i) counts, in its suit's colour, and be embedded in the program.
 #include "engine/deck.h"
 #include "tests/support/form1_fixture.h"
+#include "tests/support/suit_names.h"
 #include "tools/cardgen/card_face.h"
 #include "tools/cardgen/pixel_font.h"
 #include "ui/main/card_pictures.h"
@@ -19,8 +20,6 @@ constexpr int LastBlackCard = 26;
 constexpr QRect IndexLetterArea{0, 0, 13, cardart::IndexPipTop - 1};
 const QSize PictureSize{69, 93};
 const QSize ShownSize{73, 105};
-
-const std::array<const char*, 4> SuitNames{"spades", "clubs", "hearts", "diamonds"};
 
 QImage embeddedPicture(CardIndex card) {
     return CardPicture(card).toImage().convertToFormat(QImage::Format_RGB32);
@@ -69,8 +68,7 @@ private slots:
     void cornerShowsTheRankThatRankOfCounts_data() {
         QTest::addColumn<int>("index");
         for (int index = 1; index <= CardsInDeck; ++index) {
-            QTest::addRow("%02d %s", index, SuitNames[static_cast<std::size_t>((index - 1) / 13)])
-                << index;
+            QTest::addRow("%02d %s", index, SuitNameOf(index)) << index;
         }
     }
     void cornerShowsTheRankThatRankOfCounts() {

@@ -1,15 +1,20 @@
 // The design as data, without any toolkit: the graph's figure as drawing
-// steps, the help page's text and printout, and the texts a screen reader
-// is told. Each front-end's tests then check only how it paints a step.
+// steps, the help page's text and printout, the windows' rules in pixels and
+// the texts a screen reader is told. Each front-end's tests then check only
+// how it paints a step.
 #include "design/form1_layout.h"
 #include "design/graph_figure.h"
 #include "design/help_page.h"
 #include "design/help_text.h"
+#include "design/surface_layouts.h"
 #include "design/texts.h"
+#include "design/units.h"
 
 #include <QtTest>
 #include <algorithm>
 #include <vector>
+
+Q_DECLARE_METATYPE(PixelRule)
 
 namespace {
 
@@ -67,6 +72,9 @@ private slots:
     void helpSpacesAreCountedAsDesigned();
     void helpPrintsEachLineOnItsOwnRow();
     void helpReadsLineByLine();
+
+    void rulesRunBetweenTheirEndsInPixels_data();
+    void rulesRunBetweenTheirEndsInPixels();
 
     void screenReaderNames();
 };
@@ -346,6 +354,30 @@ void DesignTest::helpReadsLineByLine() {
     QCOMPARE(lines[14], std::string_view());
     QCOMPARE(lines.back(),
              std::string_view("［初期化］ボタンをクリックすると、実験を最初からやり直せます。"));
+}
+
+void DesignTest::rulesRunBetweenTheirEndsInPixels_data() {
+    QTest::addColumn<PixelRule>("rule");
+    QTest::addColumn<PixelRule>("pixels");
+    using namespace Form1Layout;
+    const SurfaceWindowLayout& graph = Form2Layout::Window;
+    const SurfaceWindowLayout& help = Form4Layout::Window;
+    QTest::newRow("main window, drawn right to left")
+        << RulePixels(ClientWidth, 0, Line1Y) << PixelRule{0, 24, 568};
+    QTest::newRow("graph") << RulePixels(graph.ruleLeft, graph.ruleRight, graph.ruleY)
+                           << PixelRule{0, 24, 648};
+    QTest::newRow("help, inset on both sides")
+        << RulePixels(help.ruleLeft, help.ruleRight, help.ruleY) << PixelRule{8, 24, 552};
+    // Each end rounds to its own pixel: 7 twips to 0, 22 to 1.
+    QTest::newRow("ends rounded apart") << RulePixels(22, 7, 8) << PixelRule{0, 1, 1};
+}
+
+void DesignTest::rulesRunBetweenTheirEndsInPixels() {
+    QFETCH(PixelRule, rule);
+    QFETCH(PixelRule, pixels);
+    QCOMPARE(rule.left, pixels.left);
+    QCOMPARE(rule.top, pixels.top);
+    QCOMPARE(rule.width, pixels.width);
 }
 
 void DesignTest::screenReaderNames() {

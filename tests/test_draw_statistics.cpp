@@ -5,8 +5,8 @@
 // The generator's start state is fixed, so these results are the same on every run.
 #include "engine/deck.h"
 #include "engine/spread.h"
-#include "platform/splitmix_generator.h"
-#include "platform/system_clock.h"
+#include "runtime/splitmix_generator.h"
+#include "runtime/system_clock.h"
 #include "tests/support/fakes.h"
 
 #include <QtTest>

@@ -158,7 +158,6 @@ void EngineTest::firstManualHitAndMiss() {
     const TrialOutcome onHit = hit.RecordManualTrial(AHit);
     QCOMPARE(hit.TrialCount(), 1);
     QCOMPARE(hit.HitCount(), 1);
-    QCOMPARE(hit.CardRank(), Rank{3});
     QCOMPARE(hit.RatioHistory()[1], 1.0f);
     QCOMPARE(*onHit.texts.trials, std::string(" 1"));
     QCOMPARE(*onHit.texts.hits, std::string(" 1"));

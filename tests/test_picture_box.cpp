@@ -76,8 +76,8 @@ private slots:
         PictureBox box;
         SetUpOneUnitPerPixel(box);
         const int pen = std::max(1, qRound(box.devicePixelRatioF()));
-        box.PSet(10, 5, QBLightBlue);
-        box.Line(20, 30, 40, 30, QBBlack);
+        box.PSet(10, 5, PaletteLightBlue);
+        box.Line(20, 30, 40, 30, PaletteBlack);
         const QImage& image = box.image();
         QCOMPARE(CountPixels(image, LightBlue, QRect(box.devicePixel(10, 5), QSize(pen, pen))),
                  pen * pen);
@@ -162,7 +162,7 @@ private slots:
         QFETCH(QPoint, last);
         PictureBox box;
         SetUp(box);
-        box.Line(from.x(), from.y(), to.x(), to.y(), QBBlack);
+        box.Line(from.x(), from.y(), to.x(), to.y(), PaletteBlack);
         const QImage& image = box.image();
         const QRect covered(first, last);
         QCOMPARE(CountPixels(image, Black, covered), covered.width() * covered.height());
@@ -174,9 +174,9 @@ private slots:
     void lineFromTheCurrentPositionContinuesThePath() {
         PictureBox box;
         SetUp(box);
-        box.PSet(20, 30, QBLightBlue);
-        box.Line(40, 30, QBLightBlue);
-        box.Line(40, 50, QBLightBlue);
+        box.PSet(20, 30, PaletteLightBlue);
+        box.Line(40, 30, PaletteLightBlue);
+        box.Line(40, 50, PaletteLightBlue);
         const QImage& image = box.image();
         QCOMPARE(image.pixel(5, 5), LightBlue);
         QCOMPARE(image.pixel(15, 5), LightBlue);
@@ -189,7 +189,7 @@ private slots:
     void psetSetsOnePixelAndMovesThePosition() {
         PictureBox box;
         SetUp(box);
-        box.PSet(61, 45, QBLightBlue);
+        box.PSet(61, 45, PaletteLightBlue);
         const QImage& image = box.image();
         QCOMPARE(image.pixel(25, 12), LightBlue);
         QCOMPARE(CountPixels(image, LightBlue, image.rect()), 1);
@@ -200,8 +200,8 @@ private slots:
     void drawingBeyondTheEdgesIsClipped() {
         PictureBox box;
         SetUp(box);
-        box.Line(190, 30, 400, 30, QBBlack);
-        box.PSet(500, 500, QBBlack);
+        box.Line(190, 30, 400, 30, PaletteBlack);
+        box.PSet(500, 500, PaletteBlack);
         const QImage& image = box.image();
         QCOMPARE(CountPixels(image, Black, image.rect()), 10);
         QCOMPARE(image.pixel(99, 5), Black);
@@ -257,7 +257,7 @@ private slots:
     void clsFillsWithTheBackColourAndGoesToTheTopLeft() {
         PictureBox box;
         SetUp(box);
-        box.Line(20, 30, 200, 110, QBBlack);
+        box.Line(20, 30, 200, 110, PaletteBlack);
         box.setBackColor(QColor::fromRgb(QBColor(14)));
         box.Cls();
         const QImage& image = box.image();
@@ -269,7 +269,7 @@ private slots:
     void repaintShowsTheRetainedDrawingInsideTheBorder() {
         PictureBox box;
         SetUp(box);
-        box.PSet(20, 30, QBLightBlue);
+        box.PSet(20, 30, PaletteLightBlue);
         const QImage shown = box.grab().toImage();
         QCOMPARE(shown.pixel(2 + 5, 2 + 5), LightBlue);
         QCOMPARE(shown.pixel(2 + 6, 2 + 5), qRgb(255, 255, 255));

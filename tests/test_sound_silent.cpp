@@ -176,6 +176,7 @@ void SoundSilentTest::unplayableFileIsNotOpened_data() {
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("RIFF header only") << shipped.left(12);
     QTest::newRow("cut off in the samples") << shipped.left(shipped.size() / 2);
+    QTest::newRow("one byte short of the length its header gives") << shipped.chopped(1);
     QTest::newRow("header without samples") << shipped.left(44);
     // A header that declares no samples at all, consistent in its sizes.
     QByteArray empty = shipped.left(44);

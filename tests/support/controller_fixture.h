@@ -2,7 +2,7 @@
 
 #include "controller/main_controller.h"
 #include "controller/services.h"
-#include "platform/splitmix_generator.h"
+#include "runtime/splitmix_generator.h"
 #include "tests/support/fakes.h"
 
 #include <QString>

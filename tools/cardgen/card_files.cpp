@@ -1,5 +1,7 @@
 #include "tools/cardgen/card_files.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <cstdint>
 
 namespace cardart {
@@ -98,6 +100,20 @@ QByteArray icoFile(const QImage& icon) {
     put32(bytes, DirectorySize);
     bytes.append(image);
     return bytes;
+}
+
+QByteArray pngFile(const QImage& face) {
+    // The face's few colours fit a palette exactly, which keeps the page small.
+    constexpr int SmallestPng = 0;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(SmallestPng);
+    QImage indexed = face.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+    // The resolution as the bitmaps give it, not as the running program's screen has it.
+    indexed.setDotsPerMeterX(static_cast<int>(PixelsPerMetre));
+    indexed.setDotsPerMeterY(static_cast<int>(PixelsPerMetre));
+    return writer.write(indexed) ? bytes : QByteArray();
 }
 
 } // namespace cardart

@@ -15,4 +15,7 @@ QByteArray bmpFile(const QImage& face);
 // An icon file holding the one 24-bit picture, opaque throughout.
 QByteArray icoFile(const QImage& icon);
 
+// A card face as a PNG file with a palette, as the web page embeds it.
+QByteArray pngFile(const QImage& face);
+
 } // namespace cardart

@@ -1,6 +1,7 @@
 // Draws the 52 card pictures, the program's icon and a contact sheet for review:
 //   cardgen <output-root>
-// writes <root>/assets/cards/NN.bmp, <root>/assets/icon.png, <root>/assets/icon.ico,
+// writes <root>/assets/cards/NN.bmp (the desktop's) and NN.png (the web page's),
+// <root>/assets/icon.png, <root>/assets/icon.ico,
 // <root>/assets/icons/hicolor-NN.png (menu icons), <root>/assets/icons/web-NN.png
 // and web-maskable-512.png (the web edition's home-screen icons) and
 // <root>/docs/contact-sheet.png.
@@ -59,9 +60,14 @@ int main(int argc, char** argv) {
         for (int rank = 1; rank <= cardart::RanksPerSuit; ++rank) {
             const auto s = static_cast<cardart::Suit>(suit);
             faces.push_back(cardart::drawCardFace(s, rank));
-            const QString name = QStringLiteral("assets/cards/%1.bmp")
+            const QString name = QStringLiteral("assets/cards/%1.")
                                      .arg(cardart::pictureNumber(s, rank), 2, 10, QLatin1Char('0'));
-            ok = writeBytes(root.filePath(name), cardart::bmpFile(faces.back())) && ok;
+            ok = writeBytes(root.filePath(name + QStringLiteral("bmp")),
+                            cardart::bmpFile(faces.back())) &&
+                 ok;
+            ok = writeBytes(root.filePath(name + QStringLiteral("png")),
+                            cardart::pngFile(faces.back())) &&
+                 ok;
         }
     }
     const QImage icon = cardart::drawIcon(cardart::IconSize);

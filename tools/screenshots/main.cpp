@@ -5,7 +5,7 @@
 #include "engine/tally.h"
 #include "platform/fonts.h"
 #include "platform/qt_sound_control.h"
-#include "platform/splitmix_generator.h"
+#include "runtime/splitmix_generator.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
 #include "ui/main/desktop_services.h"

@@ -1,5 +1,6 @@
 // Writes the two cue files into the folder given on the command line.
 
+#include "design/cues.h"
 #include "tools/wavgen/wav_synth.h"
 
 #include <cstdio>
@@ -23,8 +24,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path folder(argv[1]);
-    if (!WriteFile(folder / PinponFileName, PinponWav()) ||
-        !WriteFile(folder / EndPinponFileName, EndPinponWav())) {
+    if (!WriteFile(folder / InitCue, PinponWav()) || !WriteFile(folder / ExitCue, EndPinponWav())) {
         std::fprintf(stderr, "wavgen: cannot write into %s\n", argv[1]);
         return 1;
     }

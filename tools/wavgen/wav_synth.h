@@ -45,6 +45,3 @@ std::vector<std::uint8_t> EncodeWav(const std::vector<std::int16_t>& samples);
 // The two files exactly as they are shipped.
 std::vector<std::uint8_t> PinponWav();
 std::vector<std::uint8_t> EndPinponWav();
-
-inline const std::string PinponFileName = "pinpon.wav";
-inline const std::string EndPinponFileName = "endpinpon.wav";

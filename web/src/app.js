@@ -3,7 +3,6 @@
 // the page's services.
 import loadCore from "toranpu:core";
 import { cards, cues as cueFiles, icon, wasm } from "toranpu:assets";
-import { FontFamily, Frame, pointsToPixels } from "./layout.js";
 import { MainWindow } from "./main-window.js";
 import { GraphWindow } from "./graph.js";
 import { HelpWindow } from "./help.js";
@@ -14,7 +13,11 @@ import { MessageBox } from "./message-box.js";
 import { Announcer } from "./announcer.js";
 import { wireMenus } from "./menus.js";
 import { ClosedScreen } from "./closed-screen.js";
-import { noticeInsecureSite } from "./secure-notice.js";
+import { keepForOffline } from "./offline.js";
+import { base64Bytes } from "./base64.js";
+import { fontsReady } from "./fonts.js";
+import { applyFrameStyle } from "./frame-style.js";
+import { pageServices } from "./page-services.js";
 import { moduleRan, programStarted } from "./support.js";
 
 // Tests put a clock and a frame source of their own here before the page
@@ -22,40 +25,12 @@ import { moduleRan, programStarted } from "./support.js";
 const time = globalThis.toranpuTime ?? BrowserTime;
 const inspect = globalThis.toranpuInspect;
 
-function bytes(base64) {
-  const text = atob(base64);
-  const data = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; ++i) {
-    data[i] = text.charCodeAt(i);
-  }
-  return data.buffer;
-}
-
-// The embedded face must be ready before the graph prints on its canvas.
-async function fontsReady(font) {
-  try {
-    await document.fonts?.load(`${pointsToPixels(font.points)}px ${FontFamily}`, "0.3");
-  } catch {
-    // Drawn in a fallback face, as the desktop does without its font.
-  }
-}
-
-// The frame's measures and the face, for the style sheet.
-function applyFrameStyle(windowFont) {
-  const root = document.documentElement.style;
-  root.setProperty("--face", FontFamily);
-  root.setProperty("--frame-border", `${Frame.border}px`);
-  root.setProperty("--title-bar", `${Frame.titleBarHeight}px`);
-  root.setProperty("--icon-size", `${Frame.iconSize}px`);
-  root.setProperty("--window-font", `${pointsToPixels(windowFont.points)}px`);
-}
-
 async function startProgram(core, design, closedScreen) {
   applyFrameStyle(design.windowFont);
   const stageElement = document.getElementById("stage");
   // The one live region: what the rules announce, once, after a draw or a run.
   const announcer = new Announcer(document.getElementById("announcer"), time);
-  const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, bytes(data)])));
+  const cues = new CuePlayer(Object.fromEntries(Object.entries(cueFiles).map(([name, data]) => [name, base64Bytes(data)])));
   const box = new MessageBox(icon, design.texts, design.windowFont);
   let menu = null;
   let program = null;
@@ -109,52 +84,19 @@ async function startProgram(core, design, closedScreen) {
     closedScreen.ended();
   }
 
-  // What the rules call, by the names the bindings use.
-  const page = {
-    showCard: (card) => main.showCard(card),
-    showNumber: (box, text) => main.showNumber(box, text),
-    enableButtons: (enabled, focus) => {
-      main.enableButtons(enabled);
-      page.focusButton(focus);
-      main.disableButtons(enabled);
-    },
-    focusButton: (button) => {
-      if (main.visible) {
-        main.focusButton(button);
-      } else if (graph.visible) {
-        graph.closeButton.focus();
-      }
-    },
-    startTimer: () => {
-      // During an automatic run the counts change up to 60 times a second; a
-      // screen reader hears them once the run stops, not all the way.
-      main.setBusy(program.state() === core.MainState.AutoRunning);
-      main.setCycling(true);
-      ticker.start();
-    },
-    stopTimer: () => {
-      ticker.stop();
-      main.setCycling(false);
-      main.setBusy(false);
-    },
-    playCue: (fileName) => cues.play(fileName),
-    announce: (text) => announcer.announce(text),
-    ask: (text, title) =>
-      box.ask(text, title, (yes) => program.answer(yes ? core.answerYes : core.answerNo)),
-    inform: (text, title) => box.inform(text, title),
+  const page = pageServices({
+    core,
+    program: () => program,
+    main,
+    graph,
+    help,
+    stage,
+    ticker,
+    cues,
+    announcer,
+    box,
     end,
-    hideMain: () => stage.hide(main),
-    showMain: () => stage.show(main),
-    showGraph: () => {
-      graph.setFigure(program.graphFigure(), program.graphDescription());
-      stage.show(graph);
-      graph.closeButton.focus();
-    },
-    showHelp: () => {
-      stage.show(help);
-      help.closeButton.focus();
-    },
-  };
+  });
 
   menu = wireMenus({
     main,
@@ -175,18 +117,6 @@ async function startProgram(core, design, closedScreen) {
   programStarted();
 }
 
-// Served from a web site, the page keeps itself for offline use through its
-// service worker; a file opened from a disk or a file share has none.
-function keepForOffline() {
-  const worker = document.querySelector('meta[name="toranpu-service-worker"]')?.content;
-  if (noticeInsecureSite(worker)) {
-    return;
-  }
-  if (worker && /^https?:$/.test(location.protocol) && navigator.serviceWorker) {
-    navigator.serviceWorker.register(worker).catch(() => {});
-  }
-}
-
 async function start() {
   // Where the check before this module found the browser too old, nothing starts.
   if (!moduleRan()) {
@@ -197,7 +127,7 @@ async function start() {
   let core;
   try {
     // The bytes are handed over, so the module fetches nothing.
-    core = await loadCore({ wasmBinary: bytes(wasm) });
+    core = await loadCore({ wasmBinary: base64Bytes(wasm) });
   } catch {
     closedScreen.loadFailed();
     return;

@@ -6,7 +6,6 @@ import { readFileSync, statSync } from "node:fs";
 import { after, before, describe, test } from "node:test";
 import { PagePath, PageUrl, launch } from "./browser.mjs";
 import { button, inspectCore, openVirtual, shown, windowButton } from "./driver.mjs";
-import { readBitmap } from "../tools/png.mjs";
 
 const SizeLimit = 1572864;
 // The main window alone at scale 1: its client area, the frame and the margin.
@@ -66,12 +65,14 @@ describe("at start", () => {
             .sort((a, b) => a.dataset.label - b.dataset.label)
             .map((l) => rect(l)),
           card: rect(document.querySelector("img.card")),
+          rule: rect(document.querySelector("#main-window .rule")),
         },
         designed: {
           client: main.client,
           buttons: main.buttons.map((b) => [b.caption, b.rect]),
           labels: main.labels.map((l) => l.rect),
           card: main.card,
+          rule: { ...main.rule, height: 1 },
         },
       };
     });
@@ -96,30 +97,23 @@ describe("at start", () => {
     assert.ok(await page.evaluate(() => document.fonts.check('21px "Toranpu Ume P Gothic"', "３の倍数")));
   });
 
-  test("embeds all 52 card pictures pixel for pixel", async () => {
-    const pictures = await page.evaluate(() =>
-      Promise.all(
+  test("embeds all 52 card pictures as cardgen wrote them, at the designed size", async () => {
+    const { pictures, designed } = await page.evaluate(async () => ({
+      pictures: await Promise.all(
         toranpu.cards.map(async (source) => {
           const img = new Image();
           img.src = source;
           await img.decode();
-          const canvas = document.createElement("canvas");
-          canvas.width = img.naturalWidth;
-          canvas.height = img.naturalHeight;
-          const context = canvas.getContext("2d");
-          context.drawImage(img, 0, 0);
-          const rgba = context.getImageData(0, 0, canvas.width, canvas.height).data;
-          return { width: canvas.width, height: canvas.height, rgb: [...rgba.filter((_, i) => i % 4 !== 3)] };
+          return { source, size: { width: img.naturalWidth, height: img.naturalHeight } };
         }),
       ),
-    );
+      designed: toranpu.design.main.cardPicture,
+    }));
     assert.equal(pictures.length, 52);
-    pictures.forEach((picture, i) => {
-      const file = new URL(`../../assets/cards/${String(i + 1).padStart(2, "0")}.bmp`, import.meta.url);
-      const bitmap = readBitmap(readFileSync(file));
-      assert.equal(picture.width, bitmap.width);
-      assert.equal(picture.height, bitmap.height);
-      assert.ok(Buffer.from(picture.rgb).equals(bitmap.rgb), `card ${i + 1}`);
+    pictures.forEach(({ source, size }, i) => {
+      const file = new URL(`../../assets/cards/${String(i + 1).padStart(2, "0")}.png`, import.meta.url);
+      assert.equal(source, `data:image/png;base64,${readFileSync(file).toString("base64")}`, `card ${i + 1}`);
+      assert.deepEqual(size, designed, `card ${i + 1}`);
     });
   });
 
@@ -135,6 +129,17 @@ describe("at start", () => {
         bottom: printed.lastChild.offsetTop + printed.lastChild.offsetHeight,
       };
     });
+    // The rule under 閉じる where the design's pixels put it: 8 to 560 px.
+    const rules = await page.evaluate(() => {
+      // Layout pixels of the client area, whatever the scale the stage is shown at.
+      const r = document.querySelector("#help-window .rule");
+      return {
+        placed: { left: r.offsetLeft, top: r.offsetTop, width: r.offsetWidth, height: r.offsetHeight },
+        designed: { ...toranpu.design.help.rule, height: 1 },
+      };
+    });
+    assert.deepEqual(rules.placed, rules.designed);
+    assert.deepEqual(rules.designed, { left: 8, top: 24, width: 552, height: 1 });
     assert.equal(lines.texts.length, 23);
     assert.equal(lines.texts[1], "　【問　　題】");
     assert.equal(lines.texts[2], "　　　　　　　　ここにトランプが１組あります。");

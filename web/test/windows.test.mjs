@@ -151,7 +151,9 @@ function drawByHandUpTo(trials) {
     const { program } = toranpu;
     const stage = document.getElementById("stage");
     stage.style.display = "none";
-    while (program.trialCount() < trials) {
+    // The trials so far as the results line gives them; each draw counts one.
+    const counted = Number(program.resultsText(false).split("\t")[0]);
+    for (let n = counted; n < trials; ++n) {
       program.shuffle();
       program.tick();
       program.takeCard();

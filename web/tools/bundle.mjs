@@ -11,7 +11,6 @@ import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSy
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import * as esbuild from "esbuild";
-import { encodePng, readBitmap } from "./png.mjs";
 
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
 const repo = dirname(web);
@@ -23,8 +22,6 @@ if (!coreDir || !outDir) {
 mkdirSync(outDir, { recursive: true });
 
 const FontFile = "/usr/share/fonts/truetype/horai-umefont/ume-pgo4.ttf";
-const Cues = ["pinpon.wav", "endpinpon.wav"];
-const CardCount = 52;
 // The page's own texts; the rest of what it shows comes from the design.
 const PageSources = readdirSync(join(web, "src")).map((name) => join(web, "src", name));
 const FirstPrintableAscii = 0x20;
@@ -33,11 +30,9 @@ const LastPrintableAscii = 0x7e;
 const base64 = (bytes) => Buffer.from(bytes).toString("base64");
 const dataUrl = (type, bytes) => `data:${type};base64,${base64(bytes)}`;
 
-function cardPictures() {
-  return Array.from({ length: CardCount }, (_, i) => {
-    const name = `${String(i + 1).padStart(2, "0")}.bmp`;
-    return encodePng(readBitmap(readFileSync(join(repo, "assets/cards", name))));
-  });
+// The card pictures as cardgen writes them in PNG, one for each card the design names.
+function cardPictures(design) {
+  return design.cardNames.map((_, i) => readFileSync(join(repo, "assets/cards", `${String(i + 1).padStart(2, "0")}.png`)));
 }
 
 // Every text in the design, wherever it stands in it.
@@ -80,14 +75,14 @@ function fontSubset(design) {
   return readFileSync(fontOut);
 }
 
-const pictures = cardPictures();
 const icon = readFileSync(join(repo, "assets/icon.png"));
-const cues = Object.fromEntries(Cues.map((name) => [name, readFileSync(join(repo, "assets", name))]));
 const wasm = readFileSync(join(coreDir, "toranpu-core.wasm"));
 // The core itself, run here once, says what the page will show.
 const { default: loadCore } = await import(pathToFileURL(join(coreDir, "toranpu-core.mjs")).href);
 const core = await loadCore({ wasmBinary: wasm });
 const design = core.design();
+const pictures = cardPictures(design);
+const cues = Object.fromEntries(design.cues.map((name) => [name, readFileSync(join(repo, "assets", name))]));
 const release = core.release();
 const font = fontSubset(design);
 

@@ -1,4 +1,4 @@
-#include "platform/system_clock.h"
+#include "runtime/system_clock.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "platform/splitmix_generator.h"
+#include "runtime/splitmix_generator.h"
 
 #include <bit>
 

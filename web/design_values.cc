@@ -1,0 +1,232 @@
+#include "web/design_values.h"
+
+#include "design/cues.h"
+#include "design/form1_layout.h"
+#include "design/help_page.h"
+#include "design/surface_layouts.h"
+#include "design/texts.h"
+#include "design/units.h"
+#include "engine/deck.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+using emscripten::val;
+
+namespace {
+
+std::string CssColour(const Rgb& colour) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return text.data();
+}
+
+// The page's windows are laid out in CSS pixels, which are 96-dpi pixels.
+val Pixels(const TwipsRect& r) {
+    val rect = val::object();
+    rect.set("left", TwipsToPixels(r.left));
+    rect.set("top", TwipsToPixels(r.top));
+    rect.set("width", TwipsToPixels(r.width));
+    rect.set("height", TwipsToPixels(r.height));
+    return rect;
+}
+
+val Size(int widthTwips, int heightTwips) {
+    val size = val::object();
+    size.set("width", TwipsToPixels(widthTwips));
+    size.set("height", TwipsToPixels(heightTwips));
+    return size;
+}
+
+val Font(const FontSpec& font) {
+    val face = val::object();
+    face.set("points", font.points);
+    face.set("bold", font.bold);
+    return face;
+}
+
+val Rule(int x1, int x2, int y) {
+    const PixelRule pixels = RulePixels(x1, x2, y);
+    val rule = val::object();
+    rule.set("left", pixels.left);
+    rule.set("width", pixels.width);
+    rule.set("top", pixels.top);
+    return rule;
+}
+
+template <typename Range> val Array(const Range& items) {
+    val array = val::array();
+    for (const auto& item : items) {
+        array.call<void>("push", item);
+    }
+    return array;
+}
+
+const char* TextColourName(Form1Layout::TextColour colour) {
+    switch (colour) {
+    case Form1Layout::TextColour::WindowText:
+        return "windowText";
+    case Form1Layout::TextColour::ButtonText:
+        return "buttonText";
+    case Form1Layout::TextColour::Red:
+        return "red";
+    }
+    return "windowText";
+}
+
+val MainWindowDesign() {
+    using namespace Form1Layout;
+    val main = val::object();
+    main.set("title", std::string(Title));
+    main.set("client", Size(ClientWidth, ClientHeight));
+    val buttons = val::array();
+    for (const Form1Layout::Button& designed : Buttons) {
+        val button = val::object();
+        button.set("caption", std::string(designed.caption));
+        button.set("rect", Pixels(designed.rect));
+        button.set("font", Font(designed.font));
+        buttons.call<void>("push", button);
+    }
+    main.set("buttons", buttons);
+    val labels = val::array();
+    int number = 1;
+    for (const Label& designed : Labels) {
+        val label = val::object();
+        label.set("caption", std::string(designed.caption));
+        label.set("rect", Pixels(designed.rect));
+        label.set("font", Font({LabelPointSize, designed.bold}));
+        label.set("back", CssColour(designed.back));
+        label.set("text", std::string(TextColourName(designed.text)));
+        label.set("border", std::string(designed.border == Border::Sunken ? "sunken" : "flat"));
+        label.set("rowName", std::string(designed.rowName));
+        label.set("captionOfARow", CaptionOfARow(number++));
+        labels.call<void>("push", label);
+    }
+    main.set("labels", labels);
+    main.set("headingLabel", HeadingLabel);
+    main.set("readingOrder", Array(ReadingOrder));
+    main.set("numberLabels", Array(NumberLabels));
+    main.set("card", Pixels(Card));
+    val picture = val::object();
+    picture.set("width", CardPictureWidth);
+    picture.set("height", CardPictureHeight);
+    main.set("cardPicture", picture);
+    main.set("rule", Rule(ClientWidth, 0, Line1Y));
+    main.set("timerIntervalMs", TimerIntervalMs);
+    return main;
+}
+
+val SurfaceWindowDesign(const SurfaceWindowLayout& layout, const char* surfaceName) {
+    val window = val::object();
+    window.set("title", std::string(layout.title));
+    window.set("client", Size(layout.clientWidth, layout.clientHeight));
+    window.set("closeButton", Pixels(layout.closeButton));
+    window.set("rule", Rule(layout.ruleLeft, layout.ruleRight, layout.ruleY));
+    window.set("surface", Pixels(layout.surface));
+    window.set("surfaceBorder", TwipsToPixels(SurfaceBorderTwips));
+    window.set("surfaceBack", CssColour(layout.surfaceBack));
+    window.set("surfaceName", std::string(surfaceName));
+    return window;
+}
+
+val GraphDesign() {
+    val graph = SurfaceWindowDesign(Form2Layout::Window, Form2Layout::SurfaceName);
+    const UserScale& scale = GraphFigure::Scale;
+    val userScale = val::object();
+    userScale.set("left", scale.ScaleLeft);
+    userScale.set("top", scale.ScaleTop);
+    userScale.set("width", scale.ScaleWidth);
+    userScale.set("height", scale.ScaleHeight);
+    graph.set("scale", userScale);
+    graph.set("font", Font(WindowFont));
+    graph.set("description",
+              std::string(GraphFigure::YAxisCaption) + std::string(GraphFigure::XAxisCaption));
+    return graph;
+}
+
+val HelpDesign() {
+    val help = SurfaceWindowDesign(Form4Layout::Window, Form4Layout::SurfaceName);
+    help.set("font", Font(Form4Layout::Picture1Font));
+    help.set("rows", HelpPage::RowCount());
+    val printout = val::array();
+    for (const HelpPage::PrintedLine& line : HelpPage::Printout()) {
+        val printed = val::object();
+        printed.set("row", line.row);
+        printed.set("text", std::string(line.text));
+        printout.call<void>("push", printed);
+    }
+    help.set("printout", printout);
+    val lines = val::array();
+    for (const std::string_view line : HelpPage::ReadingLines()) {
+        lines.call<void>("push", std::string(line));
+    }
+    help.set("readingLines", lines);
+    return help;
+}
+
+val TextsDesign() {
+    val texts = val::object();
+    // The boxes' texts reach the page through ask() and inform(); they are
+    // here too so that the page's font holds their characters.
+    texts.set("dialogTitle", std::string(Texts::DialogTitle));
+    texts.set("exitQuestion", std::string(Texts::ExitQuestion));
+    texts.set("historyFull", std::string(Texts::HistoryFull));
+    texts.set("yes", std::string(Texts::Yes));
+    texts.set("no", std::string(Texts::No));
+    texts.set("ok", std::string(Texts::Ok));
+    texts.set("close", std::string(CloseCaption));
+    texts.set("copyResults", std::string(Texts::CopyResults));
+    texts.set("copyResultsWithHeader", std::string(Texts::CopyResultsWithHeader));
+    texts.set("copyGraph", std::string(Texts::CopyGraph));
+    texts.set("shareResults", std::string(Texts::ShareResults));
+    texts.set("shareGraph", std::string(Texts::ShareGraph));
+    return texts;
+}
+
+const char* StepKindName(GraphFigure::StepKind kind) {
+    switch (kind) {
+    case GraphFigure::StepKind::Line:
+        return "line";
+    case GraphFigure::StepKind::Point:
+        return "point";
+    case GraphFigure::StepKind::Text:
+        return "text";
+    }
+    return "line";
+}
+
+} // namespace
+
+val Design() {
+    val design = val::object();
+    design.set("main", MainWindowDesign());
+    design.set("graph", GraphDesign());
+    design.set("help", HelpDesign());
+    design.set("texts", TextsDesign());
+    design.set("windowFont", Font(WindowFont));
+    design.set("red", CssColour(Colours::Red));
+    val cardNames = val::array();
+    for (int card = 1; card <= CardsInDeck; ++card) {
+        cardNames.call<void>("push", Texts::CardName(card));
+    }
+    design.set("cardNames", cardNames);
+    design.set("cues", Array(std::array<std::string, 2>{InitCue, ExitCue}));
+    return design;
+}
+
+val FigureSteps(const std::vector<GraphFigure::Step>& steps) {
+    val drawn = val::array();
+    for (const GraphFigure::Step& step : steps) {
+        val value = val::object();
+        value.set("kind", std::string(StepKindName(step.kind)));
+        value.set("x1", step.at.x);
+        value.set("y1", step.at.y);
+        value.set("x2", step.to.x);
+        value.set("y2", step.to.y);
+        value.set("colour", CssColour(PaletteColours.at(static_cast<std::size_t>(step.colour))));
+        value.set("text", std::string(step.text));
+        drawn.call<void>("push", value);
+    }
+    return drawn;
+}
