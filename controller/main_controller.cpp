@@ -56,6 +56,20 @@ std::vector<std::string> ResultsHeader() {
 
 } // namespace
 
+void ShowButtons(MainView& view, const ButtonStates& enabled, Button focus) {
+    for (std::size_t i = 0; i < ButtonCount; ++i) {
+        if (enabled[i]) {
+            view.setButtonEnabled(static_cast<Button>(i), true);
+        }
+    }
+    view.focusButton(focus);
+    for (std::size_t i = 0; i < ButtonCount; ++i) {
+        if (!enabled[i]) {
+            view.setButtonEnabled(static_cast<Button>(i), false);
+        }
+    }
+}
+
 MainController::MainController(Tally& tally, const MainServices& services)
     : m_tally(tally), m_services(services) {}
 
@@ -191,7 +205,7 @@ std::string MainController::resultsText(bool withHeader) const {
 void MainController::enterState(MainState state) {
     const StateRow& row = StateTable[static_cast<std::size_t>(state)];
     m_state = state;
-    m_services.view.enableButtons(row.buttons, row.next);
+    ShowButtons(m_services.view, row.buttons, row.next);
     if (row.timer) {
         m_services.timer.start();
     } else {

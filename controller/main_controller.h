@@ -29,6 +29,11 @@ struct MainServices {
     Windows& windows;
 };
 
+// Enables the buttons to enable, moves the focus to `focus` (one of them),
+// and only then disables the rest, so that the focus never falls from a
+// button being disabled to the next one and on.
+void ShowButtons(MainView& view, const ButtonStates& enabled, Button focus);
+
 // The main window's rules: what each of the eight buttons and each tick does,
 // the states they move through and the order of every step. A front-end
 // forwards its events here; the results reach it through MainView and Windows.

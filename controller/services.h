@@ -26,10 +26,9 @@ public:
     virtual ~MainView() = default;
     virtual void showCard(CardIndex card) = 0;
     virtual void showNumber(NumberBox box, const std::string& text) = 0;
-    // Enables and disables the buttons and puts the focus on `focus`, one of
-    // the enabled ones. The focus moves before any button is disabled, so
-    // that it never falls from button to button on its way.
-    virtual void enableButtons(const ButtonStates& enabled, Button focus) = 0;
+    // One button enabled or disabled, nothing else: the rules decide the
+    // order in which the buttons change and the focus moves.
+    virtual void setButtonEnabled(Button button, bool enabled) = 0;
     // Gives the keyboard focus to an enabled button.
     virtual void focusButton(Button button) = 0;
     // Tells a screen reader once, without moving the focus.

@@ -5,7 +5,6 @@
 #include "platform/design_qt.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
@@ -17,58 +16,11 @@ namespace {
 // The toolkit's default border: a sunken 3-D edge on each side.
 constexpr int BorderWidth = TwipsToPixels(SurfaceBorderTwips);
 
-// What a screen reader sees of a surface: a figure, named and described, or
-// where the surface has readable lines, a read-only text of them.
-class PictureBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+// A surface is a figure to a screen reader until it has readable lines.
+class PictureBoxAccessible final : public ReadableLinesAccessible {
 public:
-    explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box) {}
-
-    // Asked each time: the lines may come after a screen reader first met the box.
-    QAccessible::Role role() const override {
-        return box()->isReadable() ? QAccessible::EditableText : QAccessible::Graphic;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface && box()->isReadable()) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (box()->isReadable()) {
-            state.readOnly = true;
-            state.multiLine = true;
-        }
-        return state;
-    }
-
-    // Read-only: no selection, the caret at a line's start.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return box()->caretOffset(); }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override {
-        return box()->readableText().mid(start, end - start);
-    }
-    int characterCount() const override { return static_cast<int>(box()->readableText().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    // The text has no attributes of its own: one run over all of it, which a
-    // screen reader takes as one, and so reads each line whole.
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
-
-private:
-    const PictureBox* box() const { return static_cast<const PictureBox*>(widget()); }
+    explicit PictureBoxAccessible(PictureBox* box)
+        : ReadableLinesAccessible(box, box->readableLines()) {}
 };
 
 } // namespace
@@ -88,48 +40,18 @@ PictureBox::PictureBox(QWidget* parent)
 }
 
 void PictureBox::setReadableLines(const QStringList& lines) {
-    m_readableLines = lines;
-    m_caretLine = 0;
+    m_readableLines.setLines(lines);
     setFocusPolicy(lines.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
-int PictureBox::caretOffset() const {
-    qsizetype offset = 0;
-    for (qsizetype line = 0; line < m_caretLine; ++line) {
-        offset += m_readableLines.at(line).size() + 1;
-    }
-    return static_cast<int>(offset);
-}
-
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    const qsizetype last = m_readableLines.size() - 1;
-    qsizetype line = m_caretLine;
-    switch (event->key()) {
-    case Qt::Key_Up:
-        line = std::max<qsizetype>(0, line - 1);
-        break;
-    case Qt::Key_Down:
-        line = std::min(last, line + 1);
-        break;
-    case Qt::Key_Home:
-    case Qt::Key_PageUp:
-        line = 0;
-        break;
-    case Qt::Key_End:
-    case Qt::Key_PageDown:
-        line = last;
-        break;
-    default:
+    const int caret = m_readableLines.caretOffset();
+    if (!m_readableLines.moveCaret(event->key())) {
         QFrame::keyPressEvent(event);
         return;
     }
-    if (!isReadable()) {
-        QFrame::keyPressEvent(event);
-        return;
-    }
-    if (line != m_caretLine) {
-        m_caretLine = line;
-        QAccessibleTextCursorEvent moved(this, caretOffset());
+    if (m_readableLines.caretOffset() != caret) {
+        QAccessibleTextCursorEvent moved(this, m_readableLines.caretOffset());
         QAccessible::updateAccessibility(&moved);
     }
     event->accept();

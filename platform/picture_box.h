@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/units.h"
+#include "platform/readable_lines.h"
 
 #include <QColor>
 #include <QFrame>
@@ -60,14 +61,10 @@ public:
 
     const QImage& image();
 
-    // What is printed, as text a screen reader reads: one entry a line, top
-    // to bottom. The surface then takes the focus, and the arrow keys move
-    // its caret from line to line, as in a read-only text.
+    // What is printed, as text a screen reader reads. The surface then takes
+    // the focus, and the arrow keys move the text's caret from line to line.
     void setReadableLines(const QStringList& lines);
-    QString readableText() const { return m_readableLines.join(QLatin1Char('\n')); }
-    bool isReadable() const { return !m_readableLines.isEmpty(); }
-    // The caret's place in readableText(): the start of a line.
-    int caretOffset() const;
+    const ReadableLines& readableLines() const { return m_readableLines; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -83,6 +80,5 @@ private:
     QColor m_backColor;
     QColor m_foreColor;
     std::optional<UserScale> m_scale;
-    QStringList m_readableLines;
-    qsizetype m_caretLine = 0;
+    ReadableLines m_readableLines;
 };

@@ -5,11 +5,6 @@
 #include <QImage>
 #include <QRect>
 
-// The palette's black and light blue by the names the graph's and the help's
-// tests draw with.
-inline constexpr int QBBlack = PaletteBlack;
-inline constexpr int QBLightBlue = PaletteLightBlue;
-
 // Small probes on a drawn image; "ink" is any pixel that is not white.
 inline bool IsWhite(const QImage& image, int x, int y) {
     return image.pixel(x, y) == qRgb(255, 255, 255);

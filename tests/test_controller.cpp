@@ -51,6 +51,7 @@ private slots:
     void helpClosingShowsTheMainWindowUnlessTheGraphIsOnView();
     void focusGoesToTheNextNaturalButton_data();
     void focusGoesToTheNextNaturalButton();
+    void focusMovesBeforeAnyButtonIsDisabled();
     void resultsTextIsWhatTheBoxesShow();
     void randomEventsKeepTheWindowConsistent_data();
     void randomEventsKeepTheWindowConsistent();
@@ -497,6 +498,16 @@ void ControllerTest::focusGoesToTheNextNaturalButton() {
     }
     QCOMPARE(f.window.focused, std::optional(focused));
     QVERIFY(f.window.isEnabled(focused));
+}
+
+void ControllerTest::focusMovesBeforeAnyButtonIsDisabled() {
+    // 自動 Start: 自動 Stop is enabled and focused before 自動 Start and the
+    // rest are disabled, so the focus never passes through the buttons between.
+    ControllerFixture f;
+    f.window.buttonCalls.clear();
+    f.controller.startAuto();
+    QCOMPARE(f.window.buttonCalls,
+             QStringList({"+4", "focus4", "-0", "-1", "-2", "-3", "-5", "-6", "-7"}));
 }
 
 void ControllerTest::resultsTextIsWhatTheBoxesShow() {

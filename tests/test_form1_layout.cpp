@@ -1,4 +1,6 @@
 // The main window's arrangement: sizes, captions, fonts, colours and focus order.
+#include "design/form1_layout.h"
+#include "platform/design_qt.h"
 #include "platform/fonts.h"
 #include "tests/support/form1_checks.h"
 #include "tests/support/form1_fixture.h"
@@ -6,44 +8,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
-
-struct Expected {
-    const char* caption;
-    int left, top, width, height; // twips
-};
-
-// Buttons Command1..Command8 and labels Label1..Label13 as designed.
-const Expected Buttons[] = {
-    {"トランプを引く", 5520, 3960, 2175, 495},
-    {"トランプをきる", 5520, 3360, 2175, 495},
-    {"終了", 0, 0, 855, 375},
-    {"自動 Start", 840, 3120, 2175, 495},
-    {"自動 Stop", 840, 3720, 2175, 495},
-    {"初期化", 7680, 0, 855, 375},
-    {"グラフ表示", 840, 4440, 2175, 375},
-    {"HELP", 6840, 0, 855, 375},
-};
-const Expected Labels[] = {
-    {"引いた３の倍数のカード枚数", 240, 1920, 4215, 375},
-    {"引いた全カード枚数", 240, 2400, 4215, 375},
-    {"", 4560, 2400, 1215, 375},
-    {"", 4560, 1920, 1215, 375},
-    {"≒", 5880, 2160, 495, 375},
-    {"", 6480, 2160, 1815, 375},
-    {"", 6480, 960, 1815, 375},
-    {"≒", 5880, 960, 495, 375},
-    {"16", 4560, 720, 1215, 375},
-    {"52", 4560, 1200, 1215, 375},
-    {"トランプカードの全枚数", 240, 1200, 4215, 375},
-    {"３の倍数のカードの全枚数", 240, 720, 4215, 375},
-    {"３の倍数のトランプカード", 2160, 0, 4215, 375},
-};
-
-QRect Pixels(const Expected& e) {
-    return {e.left / 15, e.top / 15, e.width / 15, e.height / 15};
-}
 
 // Every text a label can come to show.
 QStringList PossibleTexts(int label) {
@@ -56,7 +23,7 @@ QStringList PossibleTexts(int label) {
         return {QStringLiteral("0.0000000"), QStringLiteral("1.0000000"),
                 QStringLiteral("0.8888888")};
     default:
-        return {QString::fromUtf8(Labels[label - 1].caption)};
+        return {QString::fromUtf8(Form1Layout::Labels[label - 1].caption)};
     }
 }
 
@@ -83,23 +50,25 @@ private slots:
 
 void Form1LayoutTest::windowHasTheDesignedFixedSizeAndTitle() {
     Form1Fixture f;
-    QCOMPARE(f.form->size(), QSize(568, 351));
+    const QSize client = ToPixels(Form1Layout::ClientWidth, Form1Layout::ClientHeight);
+    QCOMPARE(f.form->size(), client);
     QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
-    QCOMPARE(f.form->windowTitle(), QStringLiteral(" ３の倍数のトランプカード"));
+    QCOMPARE(f.form->windowTitle(), QString::fromUtf8(Form1Layout::Title));
     f.form->show();
-    f.form->resize(800, 600);
-    QCOMPARE(f.form->size(), QSize(568, 351));
-    QCOMPARE(f.form->command(1).geometry(), Pixels(Buttons[0]));
-    QCOMPARE(f.form->findChild<QFrame*>(QStringLiteral("Line1"))->geometry(), QRect(0, 24, 568, 1));
+    f.form->resize(client + QSize(200, 200));
+    QCOMPARE(f.form->size(), client);
+    QCOMPARE(f.form->command(1).geometry(), ToPixels(Form1Layout::Buttons[0].rect));
+    QCOMPARE(f.form->findChild<QFrame*>(QStringLiteral("Line1"))->geometry(),
+             QRect(0, TwipsToPixels(Form1Layout::Line1Y), client.width(), 1));
 }
 
 void Form1LayoutTest::controlsStandWhereDesigned_data() {
     QTest::addColumn<bool>("button");
     QTest::addColumn<int>("number");
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 1; n <= static_cast<int>(std::size(Form1Layout::Buttons)); ++n) {
         QTest::newRow(qPrintable(QStringLiteral("Command%1").arg(n))) << true << n;
     }
-    for (int n = 1; n <= 13; ++n) {
+    for (int n = 1; n <= Form1Layout::LabelCount; ++n) {
         QTest::newRow(qPrintable(QStringLiteral("Label%1").arg(n))) << false << n;
     }
 }
@@ -109,25 +78,26 @@ void Form1LayoutTest::controlsStandWhereDesigned() {
     QFETCH(int, number);
     Form1Fixture f;
     if (button) {
-        const Expected& e = Buttons[number - 1];
-        QCOMPARE(f.form->command(number).geometry(), Pixels(e));
-        QCOMPARE(f.form->command(number).text(), QString::fromUtf8(e.caption));
+        const Form1Layout::Button& designed = Form1Layout::Buttons[number - 1];
+        QCOMPARE(f.form->command(number).geometry(), ToPixels(designed.rect));
+        QCOMPARE(f.form->command(number).text(), QString::fromUtf8(designed.caption));
     } else {
-        const Expected& e = Labels[number - 1];
+        const Form1Layout::Label& designed = Form1Layout::Labels[number - 1];
         const QLabel& label = f.form->label(number);
-        QCOMPARE(label.geometry(), Pixels(e));
-        if (number != 3 && number != 4 && number != 6 && number != 7) {
-            QCOMPARE(label.text(), QString::fromUtf8(e.caption));
+        QCOMPARE(label.geometry(), ToPixels(designed.rect));
+        if (std::ranges::find(Form1Layout::NumberLabels, number) ==
+            Form1Layout::NumberLabels.end()) {
+            QCOMPARE(label.text(), QString::fromUtf8(designed.caption));
         }
         QCOMPARE(label.alignment(), Qt::AlignCenter);
         QCOMPARE(label.focusPolicy(), Qt::NoFocus);
-        QCOMPARE(label.font().pointSizeF(), 15.75);
+        QCOMPARE(label.font().pointSizeF(), Form1Layout::LabelPointSize);
     }
 }
 
 void Form1LayoutTest::cardPictureIsStretchedToItsBox() {
     Form1Fixture f;
-    QCOMPARE(f.form->cardPicture().geometry(), QRect(248, 208, 73, 105));
+    QCOMPARE(f.form->cardPicture().geometry(), ToPixels(Form1Layout::Card));
     QVERIFY(f.form->cardPicture().hasScaledContents());
     QCOMPARE(VisibleCards(*f.form), QList<int>{1});
 }
@@ -149,7 +119,7 @@ void Form1LayoutTest::japaneseFaceIsProportionalAndInstalled() {
 
 void Form1LayoutTest::everyTextFitsItsBox_data() {
     QTest::addColumn<int>("number");
-    for (int n = 1; n <= 13; ++n) {
+    for (int n = 1; n <= Form1Layout::LabelCount; ++n) {
         QTest::newRow(qPrintable(QStringLiteral("Label%1").arg(n))) << n;
     }
 }
@@ -194,10 +164,12 @@ void Form1LayoutTest::coloursAndBordersAreAsDesigned() {
     Form1Fixture f;
     f.form->show();
     const QImage image = f.form->grab().toImage();
-    const QRect heading = f.form->label(13).geometry();
-    QCOMPARE(PixelAt(image, heading.topLeft() + QPoint(4, 12)), QColor(255, 255, 192));
+    const QRect heading = f.form->label(Form1Layout::HeadingLabel).geometry();
+    QCOMPARE(PixelAt(image, heading.topLeft() + QPoint(4, 12)),
+             QColor(ToQRgb(Form1Layout::Labels[Form1Layout::HeadingLabel - 1].back)));
     const QRect ratio = f.form->label(6).geometry();
-    QCOMPARE(PixelAt(image, ratio.topLeft() + QPoint(6, 12)), QColor(Qt::white));
+    QCOMPARE(PixelAt(image, ratio.topLeft() + QPoint(6, 12)),
+             QColor(ToQRgb(Form1Layout::Labels[5].back)));
     // A flat box has a one-pixel line, a sunken one a darker top than bottom.
     const QRect flat = f.form->label(9).geometry();
     QCOMPARE(PixelAt(image, flat.topLeft() + QPoint(20, 0)), QColor(Qt::black));
@@ -206,7 +178,7 @@ void Form1LayoutTest::coloursAndBordersAreAsDesigned() {
     QVERIFY(PixelAt(image, sunken.topLeft() + QPoint(20, 0)).lightness() <
             PixelAt(image, sunken.bottomLeft() + QPoint(20, 0)).lightness());
     for (const QLabel* counter : {&f.form->label(3), &f.form->label(4), &f.form->label(6)}) {
-        QCOMPARE(counter->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(counter->palette().color(QPalette::WindowText), QColor(ToQRgb(Colours::Red)));
         QVERIFY(counter->font().bold());
     }
     // The rule under the top row, between the exit button and the heading.

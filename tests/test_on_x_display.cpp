@@ -455,7 +455,8 @@ void OnXDisplayTest::aScreenReaderHearsTheGraphAndInitialisationOnceAndEveryHelp
         QVERIFY2(line.end > offset || lines.size() == 23, qPrintable(lines.join(u'|')));
         offset = line.end - 1;
     }
-    QCOMPARE(lines, p.form->helpWindow()->surface().readableText().split(QLatin1Char('\n')));
+    QCOMPARE(lines,
+             p.form->helpWindow()->surface().readableLines().text().split(QLatin1Char('\n')));
 }
 
 QTEST_MAIN(OnXDisplayTest)

@@ -14,12 +14,8 @@ void PageServices::showNumber(NumberBox box, const std::string& text) {
     m_page.call<void>("showNumber", static_cast<int>(box), text);
 }
 
-void PageServices::enableButtons(const ButtonStates& enabled, Button focus) {
-    val states = val::array();
-    for (const bool on : enabled) {
-        states.call<void>("push", on);
-    }
-    m_page.call<void>("enableButtons", states, static_cast<int>(focus));
+void PageServices::setButtonEnabled(Button button, bool enabled) {
+    m_page.call<void>("setButtonEnabled", static_cast<int>(button), enabled);
 }
 
 void PageServices::focusButton(Button button) {

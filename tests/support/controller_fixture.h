@@ -15,11 +15,14 @@ class FakeMainWindow final : public MainView, public Timer, public Windows {
 public:
     void showCard(CardIndex shown) override { card = shown; }
     void showNumber(NumberBox box, const std::string& value) override;
-    void enableButtons(const ButtonStates& buttons, Button focus) override {
-        enabled = buttons;
-        focused = focus;
+    void setButtonEnabled(Button button, bool on) override {
+        enabled.at(static_cast<std::size_t>(button)) = on;
+        buttonCalls << QStringLiteral("%1%2").arg(on ? '+' : '-').arg(static_cast<int>(button));
     }
-    void focusButton(Button button) override { focused = button; }
+    void focusButton(Button button) override {
+        focused = button;
+        buttonCalls << QStringLiteral("focus%1").arg(static_cast<int>(button));
+    }
     void announce(const std::string& text) override {
         announcements << QString::fromStdString(text);
     }
@@ -42,6 +45,8 @@ public:
     QStringList numberWrites;
     ButtonStates enabled{};
     std::optional<Button> focused;
+    // Every button enabled (+n), disabled (-n) or focused (focusn), in order.
+    QStringList buttonCalls;
     QStringList announcements;
     bool timerRunning = false;
     bool mainVisible = true;

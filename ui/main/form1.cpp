@@ -212,18 +212,8 @@ void Form1::announce(const std::string& text) {
     }
 }
 
-void Form1::enableButtons(const ButtonStates& enabled, Button focus) {
-    for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        if (enabled[i]) {
-            m_commands[i]->setEnabled(true);
-        }
-    }
-    focusButton(focus);
-    for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        if (!enabled[i]) {
-            m_commands[i]->setEnabled(false);
-        }
-    }
+void Form1::setButtonEnabled(Button button, bool enabled) {
+    m_commands.at(static_cast<std::size_t>(button))->setEnabled(enabled);
 }
 
 void Form1::focusButton(Button button) {

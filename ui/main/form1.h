@@ -81,7 +81,7 @@ protected:
 private:
     void showCard(CardIndex card) override;
     void showNumber(NumberBox box, const std::string& text) override;
-    void enableButtons(const ButtonStates& enabled, Button focus) override;
+    void setButtonEnabled(Button button, bool enabled) override;
     void focusButton(Button button) override;
     void announce(const std::string& text) override;
     void start() override;

@@ -70,22 +70,9 @@ export class MainWindow extends PageWindow {
     this.values[this.layout.numberLabels[box] - 1].textContent = text;
   }
 
-  // In two steps, the focus moved in between, so that it never falls from a
-  // button that is being disabled.
-  enableButtons(enabled) {
-    this.buttons.forEach((button, i) => {
-      if (enabled[i]) {
-        button.disabled = false;
-      }
-    });
-  }
-
-  disableButtons(enabled) {
-    this.buttons.forEach((button, i) => {
-      if (!enabled[i]) {
-        button.disabled = true;
-      }
-    });
+  // `index` in tab order; the rules decide when the focus moves.
+  setButtonEnabled(index, enabled) {
+    this.buttons[index].disabled = !enabled;
   }
 
   focusButton(index) {

@@ -13,14 +13,10 @@ export function pageServices({
   box,
   end,
 }) {
-  const page = {
+  return {
     showCard: (card) => main.showCard(card),
     showNumber: (box, text) => main.showNumber(box, text),
-    enableButtons: (enabled, focus) => {
-      main.enableButtons(enabled);
-      page.focusButton(focus);
-      main.disableButtons(enabled);
-    },
+    setButtonEnabled: (button, enabled) => main.setButtonEnabled(button, enabled),
     focusButton: (button) => {
       if (main.visible) {
         main.focusButton(button);
@@ -58,5 +54,4 @@ export function pageServices({
       help.closeButton.focus();
     },
   };
-  return page;
 }
