@@ -8,6 +8,7 @@ set(EngineSources
     ${core_root}/engine/checkpoints.cpp ${core_root}/engine/checkpoints.h
     ${core_root}/engine/clock.h
     ${core_root}/engine/deck.cpp ${core_root}/engine/deck.h
+    ${core_root}/engine/earlier_experiments.cpp ${core_root}/engine/earlier_experiments.h
     ${core_root}/engine/generator.h
     ${core_root}/engine/number_text.cpp ${core_root}/engine/number_text.h
     ${core_root}/engine/spread.cpp ${core_root}/engine/spread.h
@@ -36,6 +37,7 @@ set(DesignSources
 
 # The main window's rules.
 set(ControllerSources
+    ${core_root}/controller/graph_content.cpp ${core_root}/controller/graph_content.h
     ${core_root}/controller/main_controller.cpp ${core_root}/controller/main_controller.h
     ${core_root}/controller/services.h
 )

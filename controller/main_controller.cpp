@@ -57,11 +57,6 @@ std::vector<std::string> ResultsHeader() {
 
 } // namespace
 
-std::string GraphDescription(const Tally& tally) {
-    return Texts::GraphDescription(PlainNumberText(tally.TrialCount()), tally.FrequencyText(),
-                                   TheoreticalRatioText());
-}
-
 void ShowButtons(MainView& view, const ButtonStates& enabled, Button focus) {
     for (std::size_t i = 0; i < ButtonCount; ++i) {
         if (enabled[i]) {
@@ -150,6 +145,8 @@ void MainController::announceRunEnd() {
 
 void MainController::initialise() {
     m_services.cues.PlayCue(InitCue);
+    // The experiment that ends stays on hand for the graph to compare.
+    m_earlier.keep(m_tally);
     showCard(AceOfSpades);
     showTexts(m_tally.ResetTally());
     m_services.view.showNumber(NumberBox::Frequency, {});
@@ -164,7 +161,7 @@ void MainController::openGraph() {
     m_graphOnView = true;
     m_services.windows.showGraph();
     // What the figure shows, told once as it opens, like a draw.
-    m_services.view.announce(GraphDescription(m_tally));
+    m_services.view.announce(GraphDescription(graphSources()));
 }
 
 void MainController::openHelp() {

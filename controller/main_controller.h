@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/graph_content.h"
 #include "controller/services.h"
 #include "design/cues.h"
 #include "engine/deck.h"
@@ -27,11 +28,6 @@ struct MainServices {
     MainView& view;
     Windows& windows;
 };
-
-// What the graph of the tally shows, in words for a screen reader: the
-// trials, the frequency at the last one and the theory; the theory alone
-// while there are no trials.
-std::string GraphDescription(const Tally& tally);
 
 // Enables the buttons to enable, moves the focus to `focus` (one of them),
 // and only then disables the rest, so that the focus never falls from a
@@ -73,6 +69,10 @@ public:
     // The card on show, which a draw counts.
     CardIndex DrawnCard() const { return m_drawnCard; }
     bool graphOnView() const { return m_graphOnView; }
+    // What the graph reads: the tally, the experiments that 初期化 ended and
+    // the graph menu's choices, all held while the program runs.
+    GraphSources graphSources() { return {m_tally, m_earlier, m_graphChoices}; }
+    const EarlierExperiments& earlierExperiments() const { return m_earlier; }
 
 private:
     void enterState(MainState state);
@@ -88,4 +88,6 @@ private:
     MainState m_state = MainState::Idle;
     CardIndex m_drawnCard = AceOfSpades;
     bool m_graphOnView = false;
+    EarlierExperiments m_earlier;
+    GraphChoices m_graphChoices;
 };

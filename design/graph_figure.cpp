@@ -1,6 +1,7 @@
 #include "design/graph_figure.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace GraphFigure {
 
@@ -43,13 +44,69 @@ void AddLabels(std::vector<Step>& steps, std::span<const Label> labels) {
     }
 }
 
+// The last trial of a curve that is drawn: past the right edge nothing shows.
+std::int32_t LastDrawnTrial(const Curve& curve) {
+    const auto stored = static_cast<std::int32_t>(curve.history.size()) - 1;
+    return std::min({curve.trials, LastVisibleTrial, stored});
+}
+
+// A point at trial 1, then one line to each further trial.
+void AddCurve(std::vector<Step>& steps, const Curve& curve, int colour) {
+    const std::int32_t last = LastDrawnTrial(curve);
+    if (last < 1) {
+        return;
+    }
+    UserPoint vertex{TrialToX(1), RatioToY(curve.history[1])};
+    steps.push_back({StepKind::Point, vertex, {}, colour, {}});
+    for (std::int32_t n = 2; n <= last; ++n) {
+        const UserPoint next{TrialToX(n), RatioToY(curve.history[static_cast<std::size_t>(n)])};
+        steps.push_back({StepKind::Line, vertex, next, colour, {}});
+        vertex = next;
+    }
+}
+
+bool InsideAxes(float y) {
+    return y >= AxisTop && y <= AxisBottom;
+}
+
+// Each bound as a thin curve over every visible trial, only where it lies
+// between the x axis and the top of the y axis: for few trials it reaches
+// beyond 0 and 1.
+void AddBand(std::vector<Step>& steps, BandAt band) {
+    std::vector<Step> upper;
+    upper.reserve(static_cast<std::size_t>(LastVisibleTrial));
+    std::optional<UserPoint> low;
+    std::optional<UserPoint> high;
+    for (std::int32_t n = 1; n <= LastVisibleTrial; ++n) {
+        const Band bounds = band(n);
+        const float x = TrialToX(n);
+        const UserPoint lowPoint{x, RatioToY(static_cast<float>(bounds.low))};
+        const UserPoint highPoint{x, RatioToY(static_cast<float>(bounds.high))};
+        if (low && InsideAxes(low->y) && InsideAxes(lowPoint.y)) {
+            steps.push_back({StepKind::Line, *low, lowPoint, SpreadColour, {}});
+        }
+        if (high && InsideAxes(high->y) && InsideAxes(highPoint.y)) {
+            upper.push_back({StepKind::Line, *high, highPoint, SpreadColour, {}});
+        }
+        low = lowPoint;
+        high = highPoint;
+    }
+    steps.insert(steps.end(), upper.begin(), upper.end());
+}
+
 } // namespace
 
-std::vector<Step> Steps(std::span<const float> history, std::int32_t trials) {
+std::vector<Step> Steps(std::span<const float> history, std::int32_t trials, const Extras& extras) {
     std::vector<Step> steps;
-    const auto stored = static_cast<std::int32_t>(history.size()) - 1;
-    const std::int32_t last = std::min({trials, LastVisibleTrial, stored});
-    steps.reserve(static_cast<std::size_t>(std::max(last, 0)) + 90);
+    const Curve current{history, trials};
+    std::size_t curveSteps = static_cast<std::size_t>(std::max(LastDrawnTrial(current), 0));
+    for (const Curve& curve : extras.earlier) {
+        curveSteps += static_cast<std::size_t>(std::max(LastDrawnTrial(curve), 0));
+    }
+    if (extras.band != nullptr) {
+        curveSteps += 2 * static_cast<std::size_t>(LastVisibleTrial);
+    }
+    steps.reserve(curveSteps + 90);
 
     steps.push_back(BlackLine(AxisLeft, AxisTop, AxisLeft, AxisBottom));
     steps.push_back(BlackLine(AxisLeft, AxisBottom, AxisRight, AxisBottom));
@@ -69,16 +126,13 @@ std::vector<Step> Steps(std::span<const float> history, std::int32_t trials) {
     AddLabels(steps, XLabels);
     AddLabels(steps, Captions);
 
-    if (last < 1) {
-        return steps;
+    if (extras.band != nullptr) {
+        AddBand(steps, extras.band);
     }
-    UserPoint vertex{TrialToX(1), RatioToY(history[1])};
-    steps.push_back({StepKind::Point, vertex, {}, PaletteLightBlue, {}});
-    for (std::int32_t n = 2; n <= last; ++n) {
-        const UserPoint next{TrialToX(n), RatioToY(history[static_cast<std::size_t>(n)])};
-        steps.push_back({StepKind::Line, vertex, next, PaletteLightBlue, {}});
-        vertex = next;
+    for (const Curve& curve : extras.earlier) {
+        AddCurve(steps, curve, EarlierColour);
     }
+    AddCurve(steps, current, PaletteLightBlue);
     return steps;
 }
 

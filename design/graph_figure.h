@@ -58,8 +58,34 @@ struct Step {
 inline constexpr std::string_view YAxisCaption = "(縦軸は３の倍数のトランプカードを引いた割合)";
 inline constexpr std::string_view XAxisCaption = "(横軸は実験回数)";
 
+// Earlier experiments are faint, under the current curve; the spread's bounds
+// stand out from both the curves and the black axes.
+inline constexpr int EarlierColour = PaletteLightGray;
+inline constexpr int SpreadColour = PaletteLightMagenta;
+
+// The frequency after each trial: history[n] after trial n, n = 1 to trials.
+struct Curve {
+    std::span<const float> history;
+    std::int32_t trials = 0;
+};
+
+// Where about 95 % of experiments of n trials end.
+struct Band {
+    double low;
+    double high;
+};
+using BandAt = Band (*)(std::int32_t trials);
+
+// What the figure shows beyond the design's, when the user asks for it.
+struct Extras {
+    BandAt band = nullptr;          // the expected spread's bounds; none without
+    std::span<const Curve> earlier; // oldest first
+};
+
 // The whole figure for the trials counted so far: history[n] is the
-// frequency after trial n. Without trials there is no curve.
-std::vector<Step> Steps(std::span<const float> history, std::int32_t trials);
+// frequency after trial n. Without trials there is no curve. The extras come
+// before the curve, which stays on top.
+std::vector<Step> Steps(std::span<const float> history, std::int32_t trials,
+                        const Extras& extras = {});
 
 } // namespace GraphFigure

@@ -54,6 +54,25 @@ std::string GraphDescription(std::string_view trials, std::string_view frequency
     return description + NumberBoxName(Form1Layout::TheoryRow, theory);
 }
 
+std::string SpreadSentence(std::string_view low, std::string_view high, std::string_view trials) {
+    return "ばらつきの目安: " + std::string(low) + "〜" + std::string(high) + "（" +
+           std::string(trials) + " 回）";
+}
+
+std::string EarlierSentence(std::span<const ExperimentSummary> experiments) {
+    std::string sentence = "前の実験 " + std::to_string(experiments.size()) + " 回分";
+    for (std::size_t i = 0; i < experiments.size(); ++i) {
+        sentence += i == 0 ? ": " : Separator;
+        sentence +=
+            experiments[i].trials + " 回 " + NumberBoxName(FrequencyName, experiments[i].frequency);
+    }
+    return sentence;
+}
+
+std::string WithSentence(const std::string& description, std::string_view sentence) {
+    return description + "。" + std::string(sentence);
+}
+
 std::string CheckpointColumnName(int trial) {
     return std::to_string(trial) + "回目までに引いた３の倍数のカード枚数";
 }

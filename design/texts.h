@@ -3,6 +3,7 @@
 #include "engine/deck.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,9 @@ inline constexpr std::string_view Ok = "OK";
 inline constexpr std::string_view CopyResults = "結果をコピー";
 inline constexpr std::string_view CopyResultsWithHeader = "見出しと結果をコピー";
 inline constexpr std::string_view CopyGraph = "グラフをコピー";
+// The graph menu's two choices, both off at start.
+inline constexpr std::string_view ShowSpread = "ばらつきの目安を表示";
+inline constexpr std::string_view ShowEarlier = "前の実験も表示";
 // Where a device can hand them to another program (its share sheet).
 inline constexpr std::string_view ShareResults = "結果を送る";
 inline constexpr std::string_view ShareGraph = "グラフを送る";
@@ -60,5 +64,21 @@ std::string InitialisationAnnouncement(std::string_view trials, std::string_view
 // 理論上の確率 0.3076923"; without trials, the theory alone.
 std::string GraphDescription(std::string_view trials, std::string_view frequency,
                              std::string_view theory);
+
+// What the graph adds when the user asks for it, each said as one more
+// sentence of its description: the expected spread after a number of trials,
+// "ばらつきの目安: 0.2785〜0.3369（1000 回）", ...
+std::string SpreadSentence(std::string_view low, std::string_view high, std::string_view trials);
+
+struct ExperimentSummary {
+    std::string trials;
+    std::string frequency;
+};
+// ... and the earlier experiments, oldest first: "前の実験 2 回分: 1000 回 割合
+// 0.3120000、50 回 割合 0.2800000".
+std::string EarlierSentence(std::span<const ExperimentSummary> experiments);
+
+// A description with one more sentence at its end.
+std::string WithSentence(const std::string& description, std::string_view sentence);
 
 } // namespace Texts

@@ -4,8 +4,17 @@
 #include <charconv>
 
 namespace {
+
 constexpr int RatioDecimals = 7;
+constexpr int SpreadBoundDecimals = 4;
+
+std::string FixedText(double value, int decimals) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    return {buffer.data(), result.ptr};
 }
+} // namespace
 
 std::string SignPaddedText(std::int32_t value) {
     // Built by appending: GCC 12 at -O3 mistakes prepending for an overlapping copy.
@@ -19,8 +28,9 @@ std::string PlainNumberText(std::int32_t value) {
 }
 
 std::string RatioText(double value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, RatioDecimals);
-    return {buffer.data(), result.ptr};
+    return FixedText(value, RatioDecimals);
+}
+
+std::string SpreadBoundText(double value) {
+    return FixedText(value, SpreadBoundDecimals);
 }

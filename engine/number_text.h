@@ -10,3 +10,5 @@ std::string PlainNumberText(std::int32_t value);
 // The picture "0.0000000": seven decimals, rounded from the exact binary value,
 // always with a point (never the user's locale separator).
 std::string RatioText(double value);
+// A bound of the expected spread: "0.0000", four decimals, always with a point.
+std::string SpreadBoundText(double value);

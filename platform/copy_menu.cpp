@@ -27,6 +27,14 @@ void CopyMenu::addCommand(const QString& text, std::function<void()> copy) {
     connect(action, &QAction::triggered, this, std::move(copy));
 }
 
+void CopyMenu::addChoice(const QString& text, bool checked, std::function<void(bool)> change) {
+    QAction* action = m_menu.addAction(text);
+    action->setParent(this);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    connect(action, &QAction::toggled, this, std::move(change));
+}
+
 bool CopyMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &m_window && event->type() == QEvent::ContextMenu) {
         m_menu.popup(static_cast<QContextMenuEvent*>(event)->globalPos());

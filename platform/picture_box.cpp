@@ -127,6 +127,14 @@ const QImage& PictureBox::image() {
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, int colour) {
+    const QPointF ends[] = {{x1, y1}, {x2, y2}};
+    Polyline(ends, colour);
+}
+
+void PictureBox::Polyline(std::span<const QPointF> points, int colour) {
+    if (points.empty()) {
+        return;
+    }
     ensureImage();
     {
         QPainter painter(&m_image);
@@ -141,10 +149,17 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, int colour) {
         painter.setWorldTransform(toDevice);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(QColor::fromRgb(QBColor(colour)), width));
-        painter.drawLine(devicePixel(x1, y1), devicePixel(x2, y2));
+        QPoint from =
+            devicePixel(static_cast<float>(points[0].x()), static_cast<float>(points[0].y()));
+        for (const QPointF& point : points.subspan(1)) {
+            const QPoint to =
+                devicePixel(static_cast<float>(point.x()), static_cast<float>(point.y()));
+            painter.drawLine(from, to);
+            from = to;
+        }
     }
-    CurrentX = x2;
-    CurrentY = y2;
+    CurrentX = static_cast<float>(points.back().x());
+    CurrentY = static_cast<float>(points.back().y());
     update();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/announcement.h"
 #include "platform/copy_menu.h"
 #include "tests/support/form1_fixture.h"
+#include "tests/support/history.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
 
@@ -341,11 +342,11 @@ void AccessibilityTest::graphDescriptionSaysWhatTheFigureShows() {
 }
 
 void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
-    Tally tally;
+    GraphInputs inputs;
     for (int trial = 1; trial <= 1000; ++trial) {
-        tally.RecordManualTrial(static_cast<CardIndex>(trial % 4 == 0 ? 3 : 1));
+        inputs.tally.RecordManualTrial(static_cast<CardIndex>(trial % 4 == 0 ? 3 : 1));
     }
-    Form2 graph(tally);
+    Form2 graph(inputs.sources());
     QCOMPARE(AccessibleName(graph.closeButton()), QStringLiteral("閉じる"));
     QCOMPARE(AccessibleName(graph.surface()), QStringLiteral("グラフ"));
     QCOMPARE(QAccessible::queryAccessibleInterface(&graph.surface())->role(), QAccessible::Graphic);
@@ -399,8 +400,8 @@ void AccessibilityTest::graphAndHelpSurfacesCarryTheirText() {
 
 void AccessibilityTest::copyMenuItemsAreNamed() {
     Form1Fixture f;
-    Tally tally;
-    Form2 graph(tally);
+    GraphInputs inputs;
+    Form2 graph(inputs.sources());
     const auto names = [](QWidget& window) {
         QStringList items;
         const CopyMenu* copy = window.findChild<CopyMenu*>();
@@ -413,7 +414,9 @@ void AccessibilityTest::copyMenuItemsAreNamed() {
     };
     QCOMPARE(names(*f.form),
              (QStringList{QStringLiteral("結果をコピー"), QStringLiteral("見出しと結果をコピー")}));
-    QCOMPARE(names(graph), QStringList{QStringLiteral("グラフをコピー")});
+    QCOMPARE(names(graph),
+             (QStringList{QStringLiteral("グラフをコピー"), QStringLiteral("ばらつきの目安を表示"),
+                          QStringLiteral("前の実験も表示")}));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -2,6 +2,7 @@
 // the states they move through, the cues, and when the main window shows.
 #include "engine/number_text.h"
 #include "tests/support/controller_fixture.h"
+#include "tests/support/history.h"
 
 #include <QtTest>
 #include <random>
@@ -44,6 +45,8 @@ private slots:
     void otherButtonsPlayNoCue_data();
     void otherButtonsPlayNoCue();
     void graphHidesTheMainWindowUntilItCloses();
+    void graphShowsWhatItsChoicesAdd_data();
+    void graphShowsWhatItsChoicesAdd();
     void helpClosingShowsTheMainWindowUnlessTheGraphIsOnView_data();
     void helpClosingShowsTheMainWindowUnlessTheGraphIsOnView();
     void focusGoesToTheNextNaturalButton_data();
@@ -266,6 +269,12 @@ void ControllerTest::initialisationRestartsButKeepsTheHistory() {
     QCOMPARE(f.tally.RatioHistory()[2], 1.0f);
     QCOMPARE(f.tally.RatioHistory()[3], 2.0f / 3.0f);
     QCOMPARE(f.controller.state(), MainState::Idle);
+    // The experiment that ended is kept for the graph; one of 0 trials is not.
+    f.controller.initialise();
+    QCOMPARE(f.controller.earlierExperiments().experiments().size(), std::size_t{1});
+    QCOMPARE(f.controller.earlierExperiments().experiments().front().trials, 3);
+    QCOMPARE(f.controller.earlierExperiments().experiments().front().ratioHistory,
+             (std::vector<float>{0.0f, 1.0f, 1.0f, 2.0f / 3.0f}));
 }
 
 void ControllerTest::trialBeyondTheHistoryIsRefusedWithAMessage() {
@@ -365,6 +374,63 @@ void ControllerTest::graphHidesTheMainWindowUntilItCloses() {
     QCOMPARE(f.window.mainShown, 1);
     QVERIFY(!f.controller.graphOnView());
     QCOMPARE(f.tally.TrialCount(), 1);
+}
+
+void ControllerTest::graphShowsWhatItsChoicesAdd_data() {
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<bool>("spread");
+    QTest::addColumn<bool>("earlier");
+    QTest::addColumn<QString>("description");
+    const QString after1000 =
+        QStringLiteral("実験回数 1000 回、割合 0.3080000、理論上の確率 0.3076923");
+    const QString kept =
+        QStringLiteral("前の実験 2 回分: 10 回 割合 0.3000000、5 回 割合 0.2000000");
+    QTest::newRow("both off: as designed") << 1000 << false << false << after1000;
+    QTest::newRow("spread after 1000")
+        << 1000 << true << false
+        << after1000 + QStringLiteral("。ばらつきの目安: 0.2785〜0.3369（1000 回）");
+    QTest::newRow("spread before any trial: where a run ends")
+        << 0 << true << false
+        << QStringLiteral("理論上の確率 0.3076923。ばらつきの目安: 0.2785〜0.3369（1000 回）");
+    QTest::newRow("spread after 4: within 0 and 1")
+        << 4 << true << false
+        << QStringLiteral("実験回数 4 回、割合 0.2500000、理論上の確率 0.3076923。ばらつきの目安: "
+                          "0.0000〜0.7692（4 回）");
+    QTest::newRow("earlier experiments") << 1000 << false << true << after1000 + "。" + kept;
+    QTest::newRow("both on")
+        << 1000 << true << true
+        << after1000 + QStringLiteral("。ばらつきの目安: 0.2785〜0.3369（1000 回）。") + kept;
+}
+
+// The figure and its words from what the main window's rules hold: the
+// earlier experiments show only when asked for, under the current curve.
+void ControllerTest::graphShowsWhatItsChoicesAdd() {
+    QFETCH(int, trials);
+    QFETCH(bool, spread);
+    QFETCH(bool, earlier);
+    QFETCH(QString, description);
+    GraphInputs graph;
+    for (const int kept : {10, 5}) {
+        DrawInDeckOrder(graph.tally, kept);
+        graph.earlier.keep(graph.tally);
+        graph.tally.ResetTally();
+    }
+    DrawInDeckOrder(graph.tally, trials);
+    graph.choices = {spread, earlier};
+    QCOMPARE(QString::fromStdString(GraphDescription(graph.sources())), description);
+
+    const std::vector<GraphFigure::Step> steps = GraphSteps(graph.sources());
+    const auto count = [&](int colour) {
+        return std::count_if(steps.begin(), steps.end(),
+                             [&](const GraphFigure::Step& s) { return s.colour == colour; });
+    };
+    QCOMPARE(count(GraphFigure::EarlierColour), earlier ? 10 + 5 : 0);
+    // The expected spread's bounds enter the axes' box at trials 2 and 9.
+    QCOMPARE(count(GraphFigure::SpreadColour), spread ? 999 + 992 : 0);
+    QCOMPARE(count(PaletteLightBlue), trials);
+    if (!spread && !earlier) {
+        QVERIFY(steps == GraphFigure::Steps(graph.tally.RatioHistory(), trials));
+    }
 }
 
 void ControllerTest::helpClosingShowsTheMainWindowUnlessTheGraphIsOnView_data() {

@@ -41,6 +41,12 @@ std::vector<Step> StepsOf(const std::vector<Step>& steps, StepKind kind, int col
     return found;
 }
 
+// A band that crosses 0 below 4 trials and 1.05 below 2, not the expected
+// spread, so that where it is cut off is easy to count.
+GraphFigure::Band WideBand(std::int32_t trials) {
+    return {0.3 - 1.0 / trials, 0.3 + 1.0 / trials};
+}
+
 QString Line(std::size_t number) {
     const std::string_view line = HelpLines.at(number - 1);
     return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
@@ -57,6 +63,8 @@ private slots:
     void curveRunsThroughEveryTrialUpToTheRightEdge_data();
     void curveRunsThroughEveryTrialUpToTheRightEdge();
     void noCurveWithoutTrialsEvenWithAnEarlierExperimentsData();
+    void extrasComeBeforeTheCurveOldestFirst();
+    void spreadBoundsStayInsideTheAxes();
 
     void helpLinesAreTheTextCharacterForCharacter_data();
     void helpLinesAreTheTextCharacterForCharacter();
@@ -181,6 +189,48 @@ void DesignTest::noCurveWithoutTrialsEvenWithAnEarlierExperimentsData() {
                      PaletteLightBlue)
                  .size(),
              std::size_t{1});
+}
+
+void DesignTest::extrasComeBeforeTheCurveOldestFirst() {
+    const std::vector<float> history = DeckOrderHistory();
+    const std::vector<float> older(6, 1.0f);
+    const std::vector<float> newer(2001, 0.0f);
+    const GraphFigure::Curve earlier[] = {{older, 5}, {newer, 2000}};
+    const std::vector<Step> steps =
+        GraphFigure::Steps(history, 20, {.band = &WideBand, .earlier = earlier});
+    const auto fixedEnd = steps.begin() + 86;
+    QVERIFY(std::equal(steps.begin(), fixedEnd, GraphFigure::Steps(history, 0).begin()));
+
+    // The band's 997 + 999 segments, then the earlier curves, each from its
+    // point, up to the right edge; the current curve last.
+    const std::size_t band = 997 + 999;
+    QVERIFY(std::all_of(fixedEnd, fixedEnd + band,
+                        [](const Step& s) { return s.colour == GraphFigure::SpreadColour; }));
+    const auto older0 = fixedEnd + band;
+    QCOMPARE(*older0, (Step{StepKind::Point, {101, 10}, {}, GraphFigure::EarlierColour, {}}));
+    const auto newer0 = older0 + 5;
+    QCOMPARE(*newer0, (Step{StepKind::Point, {101, 110}, {}, GraphFigure::EarlierColour, {}}));
+    const auto current0 = newer0 + 1001;
+    QCOMPARE(StepsOf({older0, current0}, StepKind::Line, GraphFigure::EarlierColour).size(),
+             std::size_t{4 + 1000});
+    QCOMPARE(current0->kind, StepKind::Point);
+    QCOMPARE(current0->colour, PaletteLightBlue);
+    QCOMPARE(steps.end() - current0, 20);
+}
+
+void DesignTest::spreadBoundsStayInsideTheAxes() {
+    const std::vector<Step> steps = GraphFigure::Steps({}, 0, {.band = &WideBand, .earlier = {}});
+    const std::vector<Step> band = StepsOf(steps, StepKind::Line, GraphFigure::SpreadColour);
+    QCOMPARE(band.size(), std::size_t{997 + 999});
+    for (const Step& step : band) {
+        QVERIFY(step.at.y >= 5 && step.to.y <= 110 && step.to.y >= 5 && step.at.y <= 110);
+        QCOMPARE(step.to.x, step.at.x + 1);
+    }
+    // The lower bound starts at trial 4 (ratio 0.05), the upper at trial 2
+    // (0.80), each at its first trial inside; both end on the right edge.
+    QCOMPARE(band.front().at, (GraphFigure::UserPoint{104, GraphFigure::RatioToY(0.05f)}));
+    QCOMPARE(band[997].at, (GraphFigure::UserPoint{102, GraphFigure::RatioToY(0.8f)}));
+    QCOMPARE(band.back().to.x, GraphFigure::TrialToX(GraphFigure::LastVisibleTrial));
 }
 
 void DesignTest::helpLinesAreTheTextCharacterForCharacter_data() {

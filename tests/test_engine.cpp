@@ -1,8 +1,10 @@
 // The deck rules, the draw and the tally with its texts.
 #include "engine/deck.h"
+#include "engine/earlier_experiments.h"
 #include "engine/number_text.h"
 #include "engine/tally.h"
 #include "tests/support/fakes.h"
+#include "tests/support/history.h"
 
 #include <QtTest>
 #include <cmath>
@@ -43,6 +45,8 @@ private slots:
     void resetKeepsTheHistoryBeyondTheNewCount();
     void trialCountPassesSixteenBits();
     void fullHistoryRefusesAManualTrialAndChangesNothing();
+    void earlierExperimentsKeepTheLastNine_data();
+    void earlierExperimentsKeepTheLastNine();
 };
 
 void EngineTest::rankAndHitFollowTheDeckOrder_data() {
@@ -110,6 +114,8 @@ void EngineTest::numberTexts_data() {
     row("plain 100001", PlainNumberText(100001), "100001");
     row("ratio 0", RatioText(0.0), "0.0000000");
     row("ratio 1", RatioText(1.0), "1.0000000");
+    row("spread bound 0.2785", SpreadBoundText(0.2785017), "0.2785");
+    row("spread bound 0", SpreadBoundText(0.0), "0.0000");
 }
 
 void EngineTest::numberTexts() {
@@ -249,6 +255,38 @@ void EngineTest::fullHistoryRefusesAManualTrialAndChangesNothing() {
     QCOMPARE(tally.HitCount(), 30001);
     QCOMPARE(tally.RatioHistory()[HistoryLastTrial], last);
     QCOMPARE(tally.RatioHistory().size(), std::size_t{HistoryLastTrial + 1});
+}
+
+void EngineTest::earlierExperimentsKeepTheLastNine_data() {
+    QTest::addColumn<QList<int>>("experiments");
+    QTest::addColumn<QList<int>>("kept");
+    QTest::newRow("0 trials: nothing kept") << QList<int>{0} << QList<int>{};
+    QTest::newRow("0 trials between two") << QList<int>{5, 0, 7} << QList<int>{5, 7};
+    QTest::newRow("9 kept") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}
+                            << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("a 10th drops the oldest")
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 1000} << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 1000};
+}
+
+void EngineTest::earlierExperimentsKeepTheLastNine() {
+    QFETCH(QList<int>, experiments);
+    QFETCH(QList<int>, kept);
+    Tally tally;
+    EarlierExperiments earlier;
+    for (const int trials : experiments) {
+        tally.ResetTally();
+        DrawInDeckOrder(tally, trials);
+        earlier.keep(tally);
+    }
+    QList<int> found;
+    for (const EarlierExperiment& experiment : earlier.experiments()) {
+        found << experiment.trials;
+        // Each frequency up to the last trial, as the tally held it.
+        QCOMPARE(experiment.ratioHistory.size(), static_cast<std::size_t>(experiment.trials) + 1);
+        QCOMPARE(experiment.ratioHistory.back(),
+                 tally.RatioHistory()[experiment.ratioHistory.size() - 1]);
+    }
+    QCOMPARE(found, kept);
 }
 
 QTEST_GUILESS_MAIN(EngineTest)

@@ -231,9 +231,9 @@ void FaultMatrixTest::graphOpensAtTheBounds() {
 
     // Only trials up to the right edge show; the picture is the one of the
     // same history stopped at the automatic limit.
-    Tally atLimit;
-    DrawInDeckOrder(atLimit, AutoTrialLimit);
-    Form2 reference(atLimit);
+    GraphInputs atLimit;
+    DrawInDeckOrder(atLimit.tally, AutoTrialLimit);
+    Form2 reference(atLimit.sources());
     reference.Form_Activate();
     QCOMPARE(opened, reference.surface().image());
     const QRect lastColumn(opened.width() - 1, 0, 1, opened.height());

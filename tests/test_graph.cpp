@@ -1,4 +1,5 @@
 #include "design/graph_figure.h"
+#include "engine/spread.h"
 #include "engine/tally.h"
 #include "platform/fonts.h"
 #include "tests/image_probe.h"
@@ -9,7 +10,9 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -49,9 +52,8 @@ int RightmostColumn(const QImage& image, QRgb colour) {
 }
 
 // A graph window on its own.
-struct Graph {
-    Tally tally;
-    Form2 form{tally};
+struct Graph : GraphInputs {
+    Form2 form{sources()};
     PictureBox& picture() { return form.surface(); }
     const QImage& draw() {
         form.Form_Activate();
@@ -304,6 +306,92 @@ private slots:
         QVERIFY(!copied.isNull());
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
                  g.picture().image().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Both choices by the keyboard, as a pupil would: the Menu key or
+    // Shift+F10, the arrows and Enter. Off, the picture is the designed one
+    // even with experiments kept; on, the band and the earlier curves lie
+    // under the current curve, and the words say so.
+    void menuChoicesDrawTheSpreadAndEarlierExperimentsUnderTheCurve() {
+        Graph g;
+        for (const CardIndex card : {CardIndex{3}, CardIndex{1}}) {
+            for (int trial = 0; trial < 30; ++trial) {
+                g.tally.RecordManualTrial(card);
+            }
+            g.earlier.keep(g.tally);
+            g.tally.ResetTally();
+        }
+        DrawInDeckOrder(g.tally, 1000);
+        g.earlier.keep(g.tally);
+        g.tally.ResetTally();
+        DrawInDeckOrder(g.tally, 1000);
+        Graph designed;
+        DrawInDeckOrder(designed.tally, 1000);
+        QCOMPARE(g.draw(), designed.draw());
+
+        g.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&g.form));
+        auto* menu = g.form.findChild<QMenu*>();
+        const QList<QAction*> items = menu->actions();
+        QCOMPARE(items.size(), 3);
+        for (const int item : {1, 2}) {
+            QVERIFY(items[item]->isCheckable() && !items[item]->isChecked());
+            // The Menu key (which the window system turns into a context
+            // menu event for the focus), then Shift+F10.
+            if (item == 1) {
+                const QPoint at(10, 10);
+                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, at,
+                                          g.picture().mapToGlobal(at));
+                QCoreApplication::sendEvent(&g.picture(), &menuKey);
+            } else {
+                QTest::keyClick(&g.picture(), Qt::Key_F10, Qt::ShiftModifier);
+            }
+            QTRY_VERIFY(menu->isVisible());
+            for (int down = 0; down <= item; ++down) {
+                QTest::keyClick(menu, Qt::Key_Down);
+            }
+            QTest::keyClick(menu, item == 1 ? Qt::Key_Return : Qt::Key_Enter);
+            QTRY_VERIFY(!menu->isVisible());
+            QVERIFY(items[item]->isChecked());
+        }
+        QVERIFY(g.choices.spread && g.choices.earlier);
+
+        const QImage& image = g.picture().image();
+        const auto pixelAt = [&](std::int32_t trial, double ratio) {
+            return image.pixel(g.picture().devicePixel(
+                GraphFigure::TrialToX(trial), GraphFigure::RatioToY(static_cast<float>(ratio))));
+        };
+        const QRgb spread = QBColor(GraphFigure::SpreadColour);
+        const QRgb earlier = QBColor(GraphFigure::EarlierColour);
+        QCOMPARE(pixelAt(600, SpreadBandAt(600).high), spread);
+        QCOMPARE(pixelAt(600, SpreadBandAt(600).low), spread);
+        QCOMPARE(pixelAt(20, 1.0), earlier);
+        QCOMPARE(pixelAt(20, 0.0), earlier);
+        // The kept experiment that ran as the current one lies under it.
+        QCOMPARE(pixelAt(500, g.tally.RatioHistory()[500]), LightBlue);
+        QCOMPARE(g.form.announcement().text(), g.picture().accessibleDescription());
+        QVERIFY(g.form.announcement().text().contains(QStringLiteral(
+            "。ばらつきの目安: 0.2785〜0.3369（1000 回）。前の実験 3 回分: 30 回 割合 "
+            "1.0000000、30 回 割合 0.0000000、1000 回 割合 0.3080000")));
+    }
+
+    void choicesHoldAcrossClosingAndReopening() {
+        Form1Fixture f;
+        f.form->show();
+        f.form->Command7_Click();
+        f.form->graphWindow()->showSpread(true);
+        f.form->graphWindow()->Command1_Click();
+        DeleteClosedWindows();
+
+        f.form->Command7_Click();
+        Form2* reopened = f.form->graphWindow();
+        QVERIFY(QTest::qWaitForWindowActive(reopened));
+        const QList<QAction*> items = reopened->findChild<QMenu*>()->actions();
+        QVERIFY(items[1]->isChecked() && !items[2]->isChecked());
+        const QImage& image = reopened->surface().image();
+        QVERIFY(CountPixels(image, QBColor(GraphFigure::SpreadColour), image.rect()) > 0);
+        reopened->Command1_Click();
+        DeleteClosedWindows();
     }
 };
 

@@ -2,6 +2,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "tests/image_probe.h"
+#include "tests/support/history.h"
 #include "ui/graph/form2.h"
 
 #include <QFontMetrics>
@@ -100,8 +101,8 @@ private slots:
     }
 
     void graphSurfaceIsSharp() {
-        Tally tally;
-        Form2 form(tally);
+        GraphInputs inputs;
+        Form2 form(inputs.sources());
         form.Form_Activate();
         const qreal ratio = form.surface().devicePixelRatioF();
         const QImage& image = form.surface().image();

@@ -3,7 +3,9 @@
 // and frames, the page served from 127.0.0.1: the load (navigation to the
 // windows ready, median of several loads), the frame rate of an idle page and
 // while cards cycle, and automatic runs of 1000 trials (click to 初期化
-// enabled) against their floor of 1001 ticks of 1 ms.
+// enabled) against their floor of 1001 ticks of 1 ms, and the graph at its
+// largest (both choices on, nine earlier runs of 1000, a current one of
+// 100000): its figure computed and painted.
 //   web/bench.mjs [RUNS] [ENGINE...]      (after web/build)
 import { dirname } from "node:path";
 import { PagePath, ReadySelector } from "./harness/browser.mjs";
@@ -21,6 +23,9 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 // `readySelector`) and counts the frames it asks for.
 function watch(readySelector) {
   globalThis.benchFrames = 0;
+  globalThis.toranpuInspect = (handed) => {
+    globalThis.benchHanded = handed;
+  };
   const request = globalThis.requestAnimationFrame.bind(globalThis);
   globalThis.benchRequestFrame = request;
   globalThis.requestAnimationFrame = (callback) => {
@@ -82,6 +87,41 @@ const automaticRun = (page) =>
       }),
   );
 
+// Milliseconds to compute the graph's figure and paint it, each of `runs`
+// times, the graph on view; the cards drawn through the rules with the page
+// out of view, as laying it out after each draw would take minutes.
+const largestGraph = (page, runs) =>
+  page.evaluate((runs) => {
+    const { program, graph } = benchHanded;
+    const stage = document.getElementById("stage");
+    // Each run before this one ended with 初期化, so the count starts at 0.
+    const draw = (trials) => {
+      for (let n = 0; n < trials; ++n) {
+        program.shuffle();
+        program.tick();
+        program.takeCard();
+      }
+    };
+    stage.style.display = "none";
+    for (let kept = 0; kept < 9; ++kept) {
+      draw(1000);
+      program.initialise();
+    }
+    draw(100000);
+    stage.style.display = "";
+    program.setGraphChoices(true, true);
+    document.querySelectorAll("#main-window button.command")[6].click();
+    const times = [];
+    for (let i = 0; i < runs; ++i) {
+      const began = performance.now();
+      graph.setFigure(program.graphFigure(), program.graphDescription());
+      // Reading a pixel back waits for the painting to be done.
+      graph.canvas.getContext("2d").getImageData(0, 0, 1, 1);
+      times.push(performance.now() - began);
+    }
+    return times;
+  }, runs);
+
 const format = (values, digits = 0) => values.map((v) => v.toFixed(digits)).join(", ");
 const NoButton = -1;
 const Shuffle = 1;
@@ -110,6 +150,7 @@ try {
         durations.push(run.ms);
         frames.push(run.frames);
       }
+      const graphTimes = await largestGraph(page, Math.max(runs, 10));
       await page.close();
       const ratio = median(shuffling) / median(idle);
       console.log(`${engine}:`);
@@ -122,6 +163,11 @@ try {
         `  1000-trial run: median ${median(durations).toFixed(0)} ms [${format(durations)}], ` +
           `${(median(durations) / FloorMs).toFixed(3)} of its ${FloorMs} ms floor, ` +
           `over a median of ${median(frames)} frames`,
+      );
+      console.log(
+        `  graph, both choices on, 9 x 1000 earlier and 100000 now, computed and painted: ` +
+          `median ${median(graphTimes).toFixed(1)} ms, most ${Math.max(...graphTimes).toFixed(1)} ms ` +
+          `[${format(graphTimes, 1)}]`,
       );
     } finally {
       await browser.close();

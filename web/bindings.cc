@@ -48,11 +48,21 @@ public:
     MainState state() const { return m_controller.state(); }
 
     // What the graph shows, in words, for a screen reader.
-    std::string graphDescription() const { return GraphDescription(m_tally); }
+    std::string graphDescription() { return GraphDescription(m_controller.graphSources()); }
 
-    // The graph's figure for the trials so far, step by step in user units.
-    val graphFigure() const {
-        return FigureSteps(GraphFigure::Steps(m_tally.RatioHistory(), m_tally.TrialCount()));
+    // The graph's figure for the trials so far and what its choices add.
+    val graphFigure() { return PackedFigure(GraphSteps(m_controller.graphSources())); }
+
+    // The graph menu's two choices, held while the program runs.
+    val graphChoices() {
+        const GraphChoices& choices = m_controller.graphSources().choices;
+        val on = val::object();
+        on.set("spread", choices.spread);
+        on.set("earlier", choices.earlier);
+        return on;
+    }
+    void setGraphChoices(bool spread, bool earlier) {
+        m_controller.graphSources().choices = {spread, earlier};
     }
 
 private:
@@ -96,7 +106,9 @@ EMSCRIPTEN_BINDINGS(toranpu) {
         .function("resultsText", &WebProgram::resultsText)
         .function("state", &WebProgram::state)
         .function("graphFigure", &WebProgram::graphFigure)
-        .function("graphDescription", &WebProgram::graphDescription);
+        .function("graphDescription", &WebProgram::graphDescription)
+        .function("graphChoices", &WebProgram::graphChoices)
+        .function("setGraphChoices", &WebProgram::setGraphChoices);
     function("design", &Design);
     function("release", &Release);
     constant("answerYes", AnswerYes);

@@ -179,21 +179,25 @@ val TextsDesign() {
     texts.set("copyResults", std::string(Texts::CopyResults));
     texts.set("copyResultsWithHeader", std::string(Texts::CopyResultsWithHeader));
     texts.set("copyGraph", std::string(Texts::CopyGraph));
+    texts.set("showSpread", std::string(Texts::ShowSpread));
+    texts.set("showEarlier", std::string(Texts::ShowEarlier));
     texts.set("shareResults", std::string(Texts::ShareResults));
     texts.set("shareGraph", std::string(Texts::ShareGraph));
     return texts;
 }
 
-const char* StepKindName(GraphFigure::StepKind kind) {
+constexpr std::size_t NumbersPerStep = 6;
+
+float StepKindNumber(GraphFigure::StepKind kind) {
     switch (kind) {
     case GraphFigure::StepKind::Line:
-        return "line";
+        return 0;
     case GraphFigure::StepKind::Point:
-        return "point";
+        return 1;
     case GraphFigure::StepKind::Text:
-        return "text";
+        return 2;
     }
-    return "line";
+    return 0;
 }
 
 } // namespace
@@ -215,18 +219,26 @@ val Design() {
     return design;
 }
 
-val FigureSteps(const std::vector<GraphFigure::Step>& steps) {
-    val drawn = val::array();
+val PackedFigure(const std::vector<GraphFigure::Step>& steps) {
+    std::vector<float> numbers;
+    numbers.reserve(steps.size() * NumbersPerStep);
+    val texts = val::array();
     for (const GraphFigure::Step& step : steps) {
-        val value = val::object();
-        value.set("kind", std::string(StepKindName(step.kind)));
-        value.set("x1", step.at.x);
-        value.set("y1", step.at.y);
-        value.set("x2", step.to.x);
-        value.set("y2", step.to.y);
-        value.set("colour", CssColour(PaletteColours.at(static_cast<std::size_t>(step.colour))));
-        value.set("text", std::string(step.text));
-        drawn.call<void>("push", value);
+        numbers.insert(numbers.end(), {StepKindNumber(step.kind), step.at.x, step.at.y, step.to.x,
+                                       step.to.y, static_cast<float>(step.colour)});
+        if (step.kind == GraphFigure::StepKind::Text) {
+            texts.call<void>("push", std::string(step.text));
+        }
     }
-    return drawn;
+    val palette = val::array();
+    for (const Rgb& colour : PaletteColours) {
+        palette.call<void>("push", CssColour(colour));
+    }
+    val figure = val::object();
+    figure.set("numbers",
+               val::global("Float32Array")
+                   .new_(val(emscripten::typed_memory_view(numbers.size(), numbers.data()))));
+    figure.set("texts", texts);
+    figure.set("palette", palette);
+    return figure;
 }

@@ -10,5 +10,8 @@
 // Everything the page builds its windows from.
 emscripten::val Design();
 
-// The graph's figure, step by step in user units, colours as CSS colours.
-emscripten::val FigureSteps(const std::vector<GraphFigure::Step>& steps);
+// The graph's figure in user units, packed: six numbers a step (kind as 0
+// line, 1 point, 2 text; x1, y1, x2, y2; palette number) in `numbers`, the
+// text steps' texts in order in `texts` and the palette's CSS colours in
+// `palette`. Thousands of objects would cross into the page far too slowly.
+emscripten::val PackedFigure(const std::vector<GraphFigure::Step>& steps);

@@ -83,6 +83,23 @@ int main(int argc, char** argv) {
         Save(*graph, dir, QStringLiteral("graph"));
         graph->Command1_Click();
     }
+
+    // Three more automatic runs, then the graph with both of its choices on:
+    // the expected spread and the three experiments kept before this one.
+    for (int run = 0; run < 3; ++run) {
+        form.Command6_Click();
+        form.Command4_Click();
+        while (form.state() == MainState::AutoRunning) {
+            form.Timer1_Tick();
+        }
+    }
+    form.Command7_Click();
+    if (Form2* graph = form.graphWindow()) {
+        graph->showSpread(true);
+        graph->showEarlier(true);
+        Save(*graph, dir, QStringLiteral("graph-choices"));
+        graph->Command1_Click();
+    }
     form.Command8_Click();
     if (QWidget* help = form.helpWindow()) {
         Save(*help, dir, QStringLiteral("help"));

@@ -1,16 +1,16 @@
 #include "ui/graph/form2.h"
 
-#include "controller/main_controller.h"
 #include "design/graph_figure.h"
 #include "design/texts.h"
-#include "engine/tally.h"
 #include "platform/copy_menu.h"
 #include "platform/design_qt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPointF>
+#include <vector>
 
-Form2::Form2(const Tally& tally) : SurfaceWindow(Form2Layout::Window), m_tally(tally) {
+Form2::Form2(const GraphSources& sources) : SurfaceWindow(Form2Layout::Window), m_sources(sources) {
     Picture1.setUserScale(GraphFigure::Scale);
     Picture1.Cls();
     // The figure is pixels only; a screen reader hears what it shows.
@@ -22,6 +22,26 @@ Form2::Form2(const Tally& tally) : SurfaceWindow(Form2Layout::Window), m_tally(t
 
     auto* copyMenu = new CopyMenu(*this);
     copyMenu->addCommand(ToQString(Texts::CopyGraph), [this] { copyGraph(); });
+    copyMenu->addChoice(ToQString(Texts::ShowSpread), m_sources.choices.spread,
+                        [this](bool on) { showSpread(on); });
+    copyMenu->addChoice(ToQString(Texts::ShowEarlier), m_sources.choices.earlier,
+                        [this](bool on) { showEarlier(on); });
+}
+
+void Form2::showSpread(bool on) {
+    m_sources.choices.spread = on;
+    redrawAndSay();
+}
+
+void Form2::showEarlier(bool on) {
+    m_sources.choices.earlier = on;
+    redrawAndSay();
+}
+
+void Form2::redrawAndSay() {
+    Form_Activate();
+    // The description changed under the focus; a screen reader would not read it again by itself.
+    announce(Picture1.accessibleDescription());
 }
 
 void Form2::copyGraph() {
@@ -29,7 +49,7 @@ void Form2::copyGraph() {
 }
 
 void Form2::describe() {
-    const QString description = ToQString(GraphDescription(m_tally));
+    const QString description = ToQString(GraphDescription(m_sources));
     if (Picture1.accessibleDescription() != description) {
         Picture1.setAccessibleDescription(description);
     }
@@ -39,22 +59,39 @@ void Form2::Form_Activate() {
     describe();
     // Starting from a clean surface makes every activation draw the same picture.
     Picture1.Cls();
-    for (const GraphFigure::Step& step :
-         GraphFigure::Steps(m_tally.RatioHistory(), m_tally.TrialCount())) {
+    // Lines that join end to start in one colour, as a curve's do, go to the
+    // surface together.
+    std::vector<QPointF> chain;
+    int chainColour = 0;
+    const auto drawChain = [&] {
+        Picture1.Polyline(chain, chainColour);
+        chain.clear();
+    };
+    for (const GraphFigure::Step& step : GraphSteps(m_sources)) {
         switch (step.kind) {
-        case GraphFigure::StepKind::Line:
-            Picture1.Line(step.at.x, step.at.y, step.to.x, step.to.y, step.colour);
+        case GraphFigure::StepKind::Line: {
+            const QPointF at(step.at.x, step.at.y);
+            if (chain.empty() || step.colour != chainColour || chain.back() != at) {
+                drawChain();
+                chain.push_back(at);
+                chainColour = step.colour;
+            }
+            chain.emplace_back(step.to.x, step.to.y);
             break;
+        }
         case GraphFigure::StepKind::Point:
+            drawChain();
             Picture1.PSet(step.at.x, step.at.y, step.colour);
             break;
         case GraphFigure::StepKind::Text:
+            drawChain();
             Picture1.CurrentX = step.at.x;
             Picture1.CurrentY = step.at.y;
             Picture1.Print(ToQString(step.text));
             break;
         }
     }
+    drawChain();
 }
 
 void Form2::Command1_Click() {

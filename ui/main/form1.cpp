@@ -59,7 +59,6 @@ Form1::Form1(Tally& tally, const Form1Services& services)
                  &Command5, &Command6, &Command7, &Command8},
       m_labels{&Label1, &Label2, &Label3,  &Label4,  &Label5,  &Label6, &Label7,
                &Label8, &Label9, &Label10, &Label11, &Label12, &Label13},
-      m_tally(tally),
       m_controller(tally, {services.clock, services.generator, static_cast<Timer&>(*this),
                            services.cues, services.confirmation, services.programEnd,
                            static_cast<MainView&>(*this), static_cast<Windows&>(*this)}) {
@@ -243,7 +242,7 @@ void Form1::showMain() {
 
 void Form1::showGraph() {
     if (m_form2 == nullptr) {
-        m_form2 = std::make_unique<Form2>(m_tally);
+        m_form2 = std::make_unique<Form2>(m_controller.graphSources());
         connect(m_form2.get(), &SurfaceWindow::closed, this, &Form1::graphClosed);
     }
     ShowWindow(*m_form2);

@@ -110,7 +110,6 @@ private:
     std::array<QLabel*, Form1Layout::LabelCount> m_labels;
     std::array<QPixmap, CardsInDeck> m_pictures;
 
-    Tally& m_tally;
     MainController m_controller;
     // Each secondary window exists while it is open; this window owns it.
     std::unique_ptr<Form2> m_form2;

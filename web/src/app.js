@@ -106,13 +106,22 @@ async function startProgram(core, design, closedScreen) {
     texts: design.texts,
     resultsText: (withHeader) => program.resultsText(withHeader),
     ended: () => ended,
+    graphChoices: {
+      get: () => program.graphChoices(),
+      // The figure changes under the focus: it is drawn again and told.
+      set: ({ spread, earlier }) => {
+        program.setGraphChoices(spread, earlier);
+        graph.setFigure(program.graphFigure(), program.graphDescription());
+        announcer.announce(program.graphDescription());
+      },
+    },
   });
 
   program = new core.Program(page);
   await main.card.ready;
   stage.show(main);
   program.load();
-  inspect?.({ core, design, program, cards });
+  inspect?.({ core, design, program, cards, graph });
   stageElement.setAttribute("aria-busy", "false");
   programStarted();
 }

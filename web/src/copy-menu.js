@@ -20,14 +20,16 @@ export class CopyMenu {
     });
   }
 
-  // `items`: [caption, action] pairs. Opens at the viewport point (x, y);
-  // opened by touch, its items are large enough for a finger.
+  // `items`: [caption, action] pairs, or [caption, action, checked] for a
+  // choice that is on or off. Opens at the viewport point (x, y); opened by
+  // touch, its items are large enough for a finger.
   open(items, x, y, { touch = false } = {}) {
     this.returnFocus = document.activeElement;
     this.menu.classList.toggle("touch", touch);
     this.menu.replaceChildren(
-      ...items.map(([caption, action]) => {
-        const item = element("button", { type: "button", role: "menuitem", tabIndex: -1, textContent: caption });
+      ...items.map(([caption, action, checked]) => {
+        const choice = checked === undefined ? {} : { role: "menuitemcheckbox", "aria-checked": String(checked) };
+        const item = element("button", { type: "button", role: "menuitem", tabIndex: -1, textContent: caption, ...choice });
         item.addEventListener("click", () => {
           this.close(true);
           action();

@@ -27,23 +27,31 @@ export class GraphWindow extends PageWindow {
     this.canvas.style.width = `${inner.width}px`;
     this.canvas.style.height = `${inner.height}px`;
     surface.append(this.canvas, this.description);
-    this.steps = [];
+    this.figure = NoFigure;
+    // The pixels of the figure up to its last text, kept between paints of
+    // the same size: the texts are the slow part to draw.
+    this.fixedPart = {};
     // The main window is hidden while the graph is on view: Tab stays here.
     keepTabInside(this.element);
   }
 
-  // The figure to show: the core's drawing steps, and what it shows in words.
-  setFigure(steps, description) {
-    this.steps = steps;
+  // The figure to show: the core's drawing steps, packed (see Kind), and what
+  // it shows in words. On view, it is drawn again at once.
+  setFigure(figure, description) {
+    this.figure = figure;
     this.description.textContent = description;
+    if (this.visible && this.ratio) {
+      this.draw(this.ratio);
+    }
   }
 
   // Draws at `ratio` device pixels per CSS pixel, so the figure stays sharp at
   // any scale.
   draw(ratio) {
+    this.ratio = ratio;
     this.canvas.width = Math.max(1, Math.round(this.inner.width * ratio));
     this.canvas.height = Math.max(1, Math.round(this.inner.height * ratio));
-    new Surface(this.canvas, ratio, this.layout).paint(this.steps);
+    new Surface(this.canvas, ratio, this.layout, this.fixedPart).paint(this.figure);
   }
 
   // The figure at a given resolution, for the clipboard.
@@ -51,38 +59,101 @@ export class GraphWindow extends PageWindow {
     const canvas = element("canvas");
     canvas.width = Math.round(this.inner.width * ratio);
     canvas.height = Math.round(this.inner.height * ratio);
-    new Surface(canvas, ratio, this.layout).paint(this.steps);
+    new Surface(canvas, ratio, this.layout, {}).paint(this.figure);
     return canvas;
   }
 }
 
+// The core hands the figure over packed, as thousands of small objects would
+// cross slowly, and it is painted as it comes: `numbers` holds six per step
+// (kind, x1, y1, x2, y2, palette number), `texts` the text steps' texts in
+// order, `palette` the colours.
+const Kind = { line: 0, point: 1, text: 2 };
+const NumbersPerStep = 6;
+const NoFigure = { numbers: new Float32Array(0), texts: [], palette: [] };
+
 // The canvas as the desktop's drawing surface: user units to the device pixel
 // whose area holds the point, lines and points in whole pixels without
 // smoothing and as wide as one CSS pixel, text with its top-left corner at
-// the point.
+// the point. Lines and points are set in the canvas's pixels directly, which
+// keeps a figure of ten thousand lines to a few milliseconds; the texts are
+// written by the canvas over what is drawn before them. `fixedPart` keeps
+// the pixels up to the last text for the next paint of the same figure.
 class Surface {
-  constructor(canvas, ratio, layout) {
-    this.context = canvas.getContext("2d");
+  constructor(canvas, ratio, layout, fixedPart) {
+    this.context = canvas.getContext("2d", { willReadFrequently: true });
     this.width = canvas.width;
     this.height = canvas.height;
     this.ratio = ratio;
     this.pen = Math.max(1, Math.round(ratio));
     this.layout = layout;
+    this.fixedPart = fixedPart;
+    this.colours = new Map();
   }
 
-  paint(steps) {
-    this.context.fillStyle = this.layout.surfaceBack;
-    this.context.fillRect(0, 0, this.width, this.height);
-    this.prepareText();
-    for (const step of steps) {
-      if (step.kind === "line") {
-        this.line(step.x1, step.y1, step.x2, step.y2, step.colour);
-      } else if (step.kind === "point") {
-        this.point(step.x1, step.y1, step.colour);
+  paint({ numbers, texts, palette }) {
+    const context = this.context;
+    const steps = numbers.length / NumbersPerStep;
+    const kind = (step) => numbers[step * NumbersPerStep];
+    let lastText = steps - 1;
+    while (lastText >= 0 && kind(lastText) !== Kind.text) {
+      --lastText;
+    }
+    const fixedNumbers = Array.from(numbers.subarray(0, (lastText + 1) * NumbersPerStep));
+    const key = JSON.stringify([this.width, this.height, this.ratio, fixedNumbers, texts]);
+    let from = 0;
+    if (this.fixedPart.key === key) {
+      this.image = context.createImageData(this.width, this.height);
+      this.pixels = new Uint32Array(this.image.data.buffer);
+      this.pixels.set(this.fixedPart.pixels);
+      from = lastText + 1;
+    } else {
+      context.fillStyle = this.layout.surfaceBack;
+      context.fillRect(0, 0, this.width, this.height);
+      this.prepareText();
+      this.readPixels();
+    }
+    // Every text stands before the last one's end.
+    let text = from === 0 ? 0 : texts.length;
+    for (let step = from; step < steps; ++step) {
+      const at = step * NumbersPerStep;
+      const colour = palette[numbers[at + 5]];
+      if (kind(step) === Kind.line) {
+        this.line(numbers[at + 1], numbers[at + 2], numbers[at + 3], numbers[at + 4], colour);
+      } else if (kind(step) === Kind.point) {
+        this.point(numbers[at + 1], numbers[at + 2], colour);
       } else {
-        this.text(step.x1, step.y1, step.text);
+        // The canvas writes the texts over the pixels drawn so far.
+        context.putImageData(this.image, 0, 0);
+        for (; step < steps && kind(step) === Kind.text; ++step) {
+          this.text(numbers[step * NumbersPerStep + 1], numbers[step * NumbersPerStep + 2], texts[text++]);
+        }
+        --step;
+        this.readPixels();
+        if (step === lastText) {
+          this.fixedPart.key = key;
+          this.fixedPart.pixels = this.pixels.slice();
+        }
       }
     }
+    context.putImageData(this.image, 0, 0);
+  }
+
+  readPixels() {
+    this.image = this.context.getImageData(0, 0, this.width, this.height);
+    this.pixels = new Uint32Array(this.image.data.buffer);
+  }
+
+  // "#rrggbb" as the pixel's four bytes, red first in memory.
+  pixelValue(colour) {
+    let value = this.colours.get(colour);
+    if (value === undefined) {
+      const [red, green, blue] = [1, 3, 5].map((at) => parseInt(colour.slice(at, at + 2), 16));
+      const bytes = new Uint8ClampedArray([red, green, blue, 255]);
+      value = new Uint32Array(bytes.buffer)[0];
+      this.colours.set(colour, value);
+    }
+    return value;
   }
 
   pixel(x, y) {
@@ -93,22 +164,33 @@ class Surface {
     ];
   }
 
+  // The pixels of a rectangle, clipped to the canvas.
+  fillRect(left, top, width, height, value) {
+    const x0 = Math.max(0, left);
+    const x1 = Math.min(this.width, left + width);
+    const y1 = Math.min(this.height, top + height);
+    for (let y = Math.max(0, top); y < y1; ++y) {
+      if (x1 > x0) {
+        this.pixels.fill(value, y * this.width + x0, y * this.width + x1);
+      }
+    }
+  }
+
   point(x, y, colour) {
     const [px, py] = this.pixel(x, y);
-    this.context.fillStyle = colour;
-    this.context.fillRect(px, py, this.pen, this.pen);
+    this.fillRect(px, py, this.pen, this.pen, this.pixelValue(colour));
   }
 
   // Bresenham's line, both ends included, each pixel a pen-wide square.
   line(x1, y1, x2, y2, colour) {
-    const context = this.context;
-    context.fillStyle = colour;
+    const value = this.pixelValue(colour);
+    const pen = this.pen;
     let [px, py] = this.pixel(x1, y1);
     const [qx, qy] = this.pixel(x2, y2);
     if (px === qx || py === qy) {
       const left = Math.min(px, qx);
       const top = Math.min(py, qy);
-      context.fillRect(left, top, Math.abs(qx - px) + this.pen, Math.abs(qy - py) + this.pen);
+      this.fillRect(left, top, Math.abs(qx - px) + pen, Math.abs(qy - py) + pen, value);
       return;
     }
     const dx = Math.abs(qx - px);
@@ -116,8 +198,16 @@ class Surface {
     const sx = px < qx ? 1 : -1;
     const sy = py < qy ? 1 : -1;
     let error = dx + dy;
+    const pixels = this.pixels;
+    const { width, height } = this;
     for (;;) {
-      context.fillRect(px, py, this.pen, this.pen);
+      if (pen === 1) {
+        if (px >= 0 && px < width && py >= 0 && py < height) {
+          pixels[py * width + px] = value;
+        }
+      } else {
+        this.fillRect(px, py, pen, pen, value);
+      }
       if (px === qx && py === qy) {
         return;
       }

@@ -1,5 +1,6 @@
 // The context menus and Ctrl+C: the main window copies (and, where the device
-// can, shares) the results line, the graph its figure. A right click, the
+// can, shares) the results line, the graph its figure; the graph's menu also
+// holds its two choices. A right click, the
 // Menu key and a long press open the same menu.
 import { CopyMenu } from "./copy-menu.js";
 import { copyPicture, copyText, pictureFile, shareFile, shareSupport, shareText } from "./clipboard.js";
@@ -9,7 +10,9 @@ import { onLongPress } from "./long-press.js";
 // this time after a touch opened the menu, that second request is dropped.
 const TouchRepeatMs = 1000;
 
-export function wireMenus({ main, graph, stage, box, texts, resultsText, ended }) {
+// `graphChoices`: get() gives the graph's two choices ({ spread, earlier }),
+// set(choices) changes them.
+export function wireMenus({ main, graph, stage, box, texts, resultsText, ended, graphChoices }) {
   const menu = new CopyMenu();
   const share = shareSupport();
   const snapshot = () => graph.snapshot(globalThis.devicePixelRatio || 1);
@@ -29,6 +32,11 @@ export function wireMenus({ main, graph, stage, box, texts, resultsText, ended }
       });
       items.push([texts.shareGraph, () => shareFile(ready ?? file)]);
     }
+    const on = graphChoices.get();
+    items.push(
+      [texts.showSpread, () => graphChoices.set({ ...on, spread: !on.spread }), on.spread],
+      [texts.showEarlier, () => graphChoices.set({ ...on, earlier: !on.earlier }), on.earlier],
+    );
     return items;
   };
 

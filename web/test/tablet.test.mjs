@@ -156,6 +156,16 @@ describe("a long press", () => {
     await page.waitForFunction(() => shared.length > 1);
     // The figure at the screen's resolution: twice the surface's 629 x 317.
     assert.deepEqual(await page.evaluate(() => shared[1]), { type: "image/png", width: 1258, height: 634 });
+
+    // The graph's choices by touch, ticked where they are on.
+    await longPress(await centre("#graph-window canvas"));
+    await tap(page.locator('::-p-aria(ばらつきの目安を表示[role="menuitemcheckbox"])'));
+    await longPress(await centre("#graph-window canvas"));
+    const ticked = await page.evaluate(() =>
+      [...document.querySelectorAll('.copy-menu [role="menuitemcheckbox"]')].map((item) => item.ariaChecked),
+    );
+    assert.deepEqual(ticked, ["true", "false"]);
+    assert.match(await page.evaluate(() => document.getElementById("graph-description").textContent), /ばらつきの目安/);
   });
 
   // A device with no share sheet, and one that shares text but no files.

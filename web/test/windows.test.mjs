@@ -185,6 +185,81 @@ describe("graph figure", () => {
   });
 });
 
+// The figure's steps by palette number, as the core hands them over.
+const stepColours = () =>
+  page.evaluate(() => {
+    const { numbers } = toranpu.program.graphFigure();
+    const counts = {};
+    for (let at = 5; at < numbers.length; at += 6) {
+      counts[numbers[at]] = (counts[numbers[at]] ?? 0) + 1;
+    }
+    return { counts, last: numbers[numbers.length - 1] };
+  });
+
+// Pixels of a colour on the graph's canvas.
+const canvasPixels = (rgb) =>
+  page.evaluate((rgb) => {
+    const canvas = document.querySelector("#graph-window canvas");
+    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let count = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      count += data[i] === rgb[0] && data[i + 1] === rgb[1] && data[i + 2] === rgb[2] ? 1 : 0;
+    }
+    return count;
+  }, rgb);
+
+describe("graph menu's choices", () => {
+  test("by the keyboard: the spread and the earlier experiments under the curve, and in words", async () => {
+    await open();
+    // Three experiments kept by 初期化; one of 0 trials is not.
+    for (const trials of [40, 400, 800, 0]) {
+      await drawByHandUpTo(trials);
+      await page.evaluate(() => toranpu.program.initialise());
+    }
+    await drawByHandUpTo(1000);
+    await button(page, "グラフ表示").click();
+    // Both off: the designed figure, black and light blue alone.
+    assert.deepEqual(await stepColours(), { counts: { 0: 72 + 14, 9: 1000 }, last: 9 });
+    const [magenta, grey] = [
+      [255, 0, 255],
+      [192, 192, 192],
+    ];
+    // (Grey also smooths the labels' edges.)
+    const greyAsDesigned = await canvasPixels(grey);
+    assert.equal(await canvasPixels(magenta), 0);
+
+    const choices = () =>
+      page.evaluate(() =>
+        [...document.querySelectorAll('.copy-menu [role="menuitemcheckbox"]')].map(
+          (item) => `${item.textContent} ${item.getAttribute("aria-checked")}`,
+        ),
+      );
+    await page.focus("#graph-window canvas");
+    await page.keyboard.press("ContextMenu");
+    assert.deepEqual(await choices(), ["ばらつきの目安を表示 false", "前の実験も表示 false"]);
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("Space");
+    await page.keyboard.press("ContextMenu");
+    await page.keyboard.press("ArrowUp");
+    await page.keyboard.press("Enter");
+    await page.keyboard.press("ContextMenu");
+    assert.deepEqual(await choices(), ["ばらつきの目安を表示 true", "前の実験も表示 true"]);
+    await page.keyboard.press("Escape");
+
+    // The bounds enter the axes' box at trials 2 and 9; the earlier curves
+    // reach their ends; the current curve comes last.
+    assert.deepEqual(await stepColours(), { counts: { 0: 86, 7: 40 + 400 + 800, 9: 1000, 13: 999 + 992 }, last: 9 });
+    assert.ok((await canvasPixels(magenta)) > 1000 && (await canvasPixels(grey)) > greyAsDesigned + 100);
+    const description = await page.evaluate(() => document.getElementById("graph-description").textContent);
+    assert.match(
+      description,
+      /^実験回数 1000 回、割合 0\.\d{7}、理論上の確率 0\.3076923。ばらつきの目安: 0\.2785〜0\.3369（1000 回）。前の実験 3 回分: 40 回 割合 0\.\d{7}、400 回 割合 0\.\d{7}、800 回 割合 0\.\d{7}$/,
+    );
+    // A change is told as it is made.
+    assert.equal(await page.evaluate(() => document.getElementById("announcer").textContent), description);
+  });
+});
+
 describe("help", () => {
   test("plays the cue and opens beside the main window where the viewport is wide", async () => {
     await open({ width: 1920, height: 1080 });

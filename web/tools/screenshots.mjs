@@ -75,6 +75,30 @@ const Shots = [
       await button(page, "グラフ表示").click();
     },
   },
+  {
+    // The graph with both of its choices on after four automatic runs, its
+    // menu open again to show them ticked.
+    name: "web-graph-choices",
+    width: 1024,
+    height: 768,
+    show: async (page) => {
+      const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
+      for (let run = 0; run < 4; ++run) {
+        if (run > 0) {
+          await button(page, "初期化").click();
+        }
+        await button(page, "自動 Start").click();
+        await runFrames(page, { until: finished });
+      }
+      await button(page, "グラフ表示").click();
+      const canvas = await page.$("#graph-window canvas");
+      for (const name of ["ばらつきの目安を表示", "前の実験も表示"]) {
+        await canvas.click({ button: "right" });
+        await page.locator(`::-p-aria(${name}[role="menuitemcheckbox"])`).click();
+      }
+      await canvas.click({ button: "right", offset: { x: 420, y: 60 } });
+    },
+  },
 ];
 
 const browser = await launch();
