@@ -19,12 +19,14 @@ set(EngineSources
 set(PoolingSources
     ${core_root}/pooling/class_pool.cpp ${core_root}/pooling/class_pool.h
     ${core_root}/pooling/fields.cpp ${core_root}/pooling/fields.h
+    ${core_root}/pooling/file_encoding.cpp ${core_root}/pooling/file_encoding.h
     ${core_root}/pooling/line_rules.cpp ${core_root}/pooling/line_rules.h
     ${core_root}/pooling/pooling_texts.cpp ${core_root}/pooling/pooling_texts.h
 )
 
 # The windows, the figure, the help page and the texts as designed.
 set(DesignSources
+    ${core_root}/design/class_window.h
     ${core_root}/design/cues.h
     ${core_root}/design/form1_layout.h
     ${core_root}/design/graph_figure.cpp ${core_root}/design/graph_figure.h
@@ -37,6 +39,7 @@ set(DesignSources
 
 # The main window's rules.
 set(ControllerSources
+    ${core_root}/controller/class_content.cpp ${core_root}/controller/class_content.h
     ${core_root}/controller/graph_content.cpp ${core_root}/controller/graph_content.h
     ${core_root}/controller/main_controller.cpp ${core_root}/controller/main_controller.h
     ${core_root}/controller/services.h
