@@ -4,11 +4,10 @@
 #include "design/texts.h"
 #include "platform/copy_menu.h"
 #include "platform/design_qt.h"
+#include "platform/figure_steps.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPointF>
-#include <vector>
 
 Form2::Form2(const GraphSources& sources) : SurfaceWindow(Form2Layout::Window), m_sources(sources) {
     Picture1.setUserScale(GraphFigure::Scale);
@@ -57,41 +56,7 @@ void Form2::describe() {
 
 void Form2::Form_Activate() {
     describe();
-    // Starting from a clean surface makes every activation draw the same picture.
-    Picture1.Cls();
-    // Lines that join end to start in one colour, as a curve's do, go to the
-    // surface together.
-    std::vector<QPointF> chain;
-    int chainColour = 0;
-    const auto drawChain = [&] {
-        Picture1.Polyline(chain, chainColour);
-        chain.clear();
-    };
-    for (const GraphFigure::Step& step : GraphSteps(m_sources)) {
-        switch (step.kind) {
-        case GraphFigure::StepKind::Line: {
-            const QPointF at(step.at.x, step.at.y);
-            if (chain.empty() || step.colour != chainColour || chain.back() != at) {
-                drawChain();
-                chain.push_back(at);
-                chainColour = step.colour;
-            }
-            chain.emplace_back(step.to.x, step.to.y);
-            break;
-        }
-        case GraphFigure::StepKind::Point:
-            drawChain();
-            Picture1.PSet(step.at.x, step.at.y, step.colour);
-            break;
-        case GraphFigure::StepKind::Text:
-            drawChain();
-            Picture1.CurrentX = step.at.x;
-            Picture1.CurrentY = step.at.y;
-            Picture1.Print(ToQString(step.text));
-            break;
-        }
-    }
-    drawChain();
+    PaintSteps(Picture1, GraphSteps(m_sources));
 }
 
 void Form2::Command1_Click() {
