@@ -63,4 +63,11 @@ inline constexpr std::string_view TotalsRow = "合計";
 // The file box: its title and what it offers.
 inline constexpr std::string_view OpenFileTitle = "ファイルを開く";
 inline constexpr std::string_view FileFilter = "CSV・TSV・テキスト (*.csv *.tsv *.txt)";
+// The desktop's own file box, where the toolkit draws it rather than the
+// desktop (whose box speaks the desktop's language).
+inline constexpr std::string_view OpenFileAccept = "開く";
+inline constexpr std::string_view OpenFileCancel = "キャンセル";
+inline constexpr std::string_view OpenFileLookIn = "場所:";
+inline constexpr std::string_view OpenFileName = "ファイル名:";
+inline constexpr std::string_view OpenFileType = "ファイルの種類:";
 } // namespace ClassTexts

@@ -19,6 +19,8 @@ public:
     void addCommand(const QString& text, std::function<void()> copy);
     // A checkable item, ticked as `checked` says; `change` hears each toggle.
     void addChoice(const QString& text, bool checked, std::function<void(bool)> change);
+    // A line between the items before and after it.
+    void addSeparator() { m_menu.addSeparator(); }
     const QMenu& menu() const { return m_menu; }
 
 protected:

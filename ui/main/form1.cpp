@@ -1,5 +1,6 @@
 #include "ui/main/form1.h"
 
+#include "design/class_window.h"
 #include "design/form1_layout.h"
 #include "design/texts.h"
 #include "engine/deck.h"
@@ -9,6 +10,7 @@
 #include "platform/fonts.h"
 #include "platform/line_control.h"
 #include "platform/window.h"
+#include "ui/class/form5.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
 #include "ui/main/card_pictures.h"
@@ -66,6 +68,8 @@ Form1::Form1(Tally& tally, const Form1Services& services)
     auto* copyMenu = new CopyMenu(*this);
     copyMenu->addCommand(ToQString(Texts::CopyResults), [this] { copyResults(false); });
     copyMenu->addCommand(ToQString(Texts::CopyResultsWithHeader), [this] { copyResults(true); });
+    copyMenu->addSeparator();
+    copyMenu->addCommand(ToQString(ClassTexts::MenuItem), [this] { showClassWindow(); });
 
     connect(&Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(&Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -132,6 +136,13 @@ void Form1::layOut() {
 void Form1::copyResults(bool withHeader) {
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(m_controller.resultsText(withHeader)));
+}
+
+void Form1::showClassWindow() {
+    if (m_form5 == nullptr) {
+        m_form5 = std::make_unique<Form5>();
+    }
+    ShowWindow(*m_form5);
 }
 
 void Form1::Form_Load() {

@@ -19,6 +19,7 @@
 class Clock;
 class Form2;
 class Form4;
+class Form5;
 class Generator;
 class Tally;
 
@@ -70,10 +71,14 @@ public:
     bool timerActive() const { return Timer1.isActive(); }
     Form2* graphWindow() const { return m_form2.get(); }
     Form4* helpWindow() const { return m_form4.get(); }
+    Form5* classWindow() const { return m_form5.get(); }
 
     // The numbers on show to the clipboard as one tab-separated line, with
     // the column names above it if asked (Ctrl+C and the context menu).
     void copyResults(bool withHeader);
+    // クラスの集計...: opens the class window beside this one, or brings it
+    // to the front; it is made once and keeps its text while the program runs.
+    void showClassWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,4 +119,7 @@ private:
     // Each secondary window exists while it is open; this window owns it.
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<Form4> m_form4;
+    // The class window touches no rule of the experiment: it is this
+    // window's alone, made at its first opening and kept.
+    std::unique_ptr<Form5> m_form5;
 };
