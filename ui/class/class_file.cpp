@@ -1,7 +1,9 @@
 #include "ui/class/class_file.h"
 
+#include "platform/design_qt.h"
 #include "pooling/class_pool.h"
 #include "pooling/file_encoding.h"
+#include "pooling/pooling_texts.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -13,11 +15,11 @@ namespace {
 constexpr const char* ShiftJisName = "Shift_JIS";
 
 QString FileTooLargeText() {
-    return QStringLiteral("ファイルが1MBを超えているので、開きませんでした。");
+    return QString::fromStdString(PoolingTexts::FileTooLargeText());
 }
 
 QString FileUnreadableText() {
-    return QStringLiteral("ファイルを読み込めませんでした。");
+    return ToQString(PoolingTexts::FileUnreadable);
 }
 
 } // namespace
