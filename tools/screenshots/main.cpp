@@ -6,12 +6,14 @@
 #include "platform/fonts.h"
 #include "platform/qt_sound_control.h"
 #include "runtime/splitmix_generator.h"
+#include "ui/class/form5.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
 #include "ui/main/desktop_services.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QIcon>
 #include <cstdio>
@@ -38,6 +40,36 @@ void Save(QWidget& window, const QDir& dir, const QString& name) {
     if (!window.grab().save(path)) {
         std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
     }
+}
+
+void RunToTheEnd(Form1& form) {
+    form.Command4_Click();
+    while (form.state() == MainState::AutoRunning) {
+        form.Timer1_Tick();
+    }
+}
+
+// A class as a teacher pastes it from a spreadsheet: a header, a named
+// results line for each of 35 pupils drawn by this program, a second
+// header further down and a line whose hits exceed its trials.
+QString ClassSheet(Form1& form) {
+    constexpr int Pupils = 35;
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    QString sheet;
+    for (int pupil = 1; pupil <= Pupils; ++pupil) {
+        form.Command6_Click();
+        RunToTheEnd(form);
+        form.copyResults(pupil == 1);
+        sheet += (pupil == 1
+                      ? QStringLiteral("名前\t") +
+                            clipboard.text().replace(QLatin1Char('\n'), QStringLiteral("\n生徒1\t"))
+                      : QStringLiteral("生徒%1\t").arg(pupil) + clipboard.text()) +
+                 QLatin1Char('\n');
+        if (pupil == 20) {
+            sheet += QStringLiteral("名前\t回数\t枚数\n");
+        }
+    }
+    return sheet + QStringLiteral("生徒36\t40\t52\n");
 }
 
 void TickUntilCard(Form1& form, CardIndex card) {
@@ -103,6 +135,17 @@ int main(int argc, char** argv) {
     form.Command8_Click();
     if (QWidget* help = form.helpWindow()) {
         Save(*help, dir, QStringLiteral("help"));
+    }
+
+    // The class window with a class pasted and its results settled.
+    const QString sheet = ClassSheet(form);
+    form.showClassWindow();
+    if (Form5* pooled = form.classWindow()) {
+        pooled->pasteBox().setPlainText(sheet);
+        while (pooled->timerActive()) {
+            pooled->Timer1_Tick();
+        }
+        Save(*pooled, dir, QStringLiteral("class"));
     }
     return 0;
 }

@@ -85,6 +85,8 @@ void Form5::layOut() {
     Label1.setParent(this);
     Label1.setTextFormat(Qt::PlainText);
     Label1.setText(ToQString(Form5Layout::PasteCaption));
+    Label1.setWordWrap(true);
+    Label1.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1.setGeometry(ToPixels(Form5Layout::PasteCaptionRect));
     Label1.setBuddy(&Text1);
 
