@@ -140,10 +140,15 @@ QString FaultIn(std::string_view text, const ClassPool& pool) {
         return text.size() > MaxPastedBytes && pool.answers.empty() ? QString()
                                                                     : QStringLiteral("too large");
     }
-    if (pool.answers.size() != NonBlankLines(text)) {
-        return QStringLiteral("%1 answers to %2 lines")
-            .arg(pool.answers.size())
-            .arg(NonBlankLines(text));
+    // Every line is answered, unless reading stopped at a limit, which the
+    // last answer then says.
+    const bool stopped =
+        !pool.answers.empty() && (pool.answers.back().reading.refusal == Refusal::OverLineLimit ||
+                                  pool.answers.back().reading.refusal == Refusal::OverReadLimit);
+    const std::size_t lines = NonBlankLines(text);
+    if (stopped ? pool.answers.size() > lines || pool.answers.size() > MaxReadLines + 1
+                : pool.answers.size() != lines) {
+        return QStringLiteral("%1 answers to %2 lines").arg(pool.answers.size()).arg(lines);
     }
     std::int64_t trials = 0;
     std::int64_t hits = 0;
@@ -444,11 +449,27 @@ void PoolingTest::limits() {
     for (int pupil = 1; pupil <= MaxTakenLines + 1; ++pupil) {
         text += std::to_string(pupil) + "\t40\t13\n";
     }
+    text += "40 13\n";
     const ClassPool many = PoolClassText(text);
     QCOMPARE(many.lines.size(), std::size_t{MaxTakenLines});
     QCOMPARE(many.trials, std::int64_t{40} * MaxTakenLines);
+    QCOMPARE(many.answers.size(), std::size_t{MaxTakenLines + 1});
     QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(many.answers.back())),
-             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"));
+             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"
+                            "この行から後は読み取りませんでした。"));
+
+    // Lines not taken count towards the lines read, so that a megabyte of
+    // them is read in a moment.
+    std::string headers = "40 13\n";
+    for (int line = 1; line <= MaxReadLines; ++line) {
+        headers += "名前\n";
+    }
+    const ClassPool longSheet = PoolClassText(headers + "40 13\n");
+    QCOMPARE(longSheet.answers.size(), std::size_t{MaxReadLines + 1});
+    QCOMPARE(longSheet.lines.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(longSheet.answers.back())),
+             QStringLiteral("2001行目：読み取れません。空行を除いて2000行まで読みました。"
+                            "この行から後は読み取りませんでした。"));
 
     std::string full = "40 13\n";
     full.resize(MaxPastedBytes, ' ');
