@@ -60,6 +60,8 @@ std::string_view ReasonPattern(Refusal refusal) {
         return CheckpointBelowPossible;
     case Refusal::OverLineLimit:
         return OverLineLimit;
+    case Refusal::OverReadLimit:
+        return OverReadLimit;
     }
     return {};
 }
@@ -76,6 +78,8 @@ std::string Reason(const LineReading& reading) {
                       TheoreticalRatioText());
     case Refusal::OverLineLimit:
         return Filled(pattern, Number(MaxTakenLines));
+    case Refusal::OverReadLimit:
+        return Filled(pattern, Number(MaxReadLines));
     default:
         return Filled(pattern, ColumnName(reading), Number(reading.checkpoint),
                       Number(reading.earlierCheckpoint));

@@ -44,7 +44,10 @@ inline constexpr std::string_view CheckpointAboveTotal =
     "%1が全体の３の倍数の枚数より多くなっています。";
 inline constexpr std::string_view CheckpointBelowPossible =
     "%1が少なすぎます。残りをすべて３の倍数にしても全体の枚数に届きません。";
-inline constexpr std::string_view OverLineLimit = "読み取るのは%1行までです。";
+inline constexpr std::string_view OverLineLimit =
+    "読み取るのは%1行までです。この行から後は読み取りませんでした。";
+inline constexpr std::string_view OverReadLimit =
+    "空行を除いて%1行まで読みました。この行から後は読み取りませんでした。";
 
 // The columns as the reasons name them; a checkpoint's with its trial as %1.
 inline constexpr std::string_view TrialsColumn = "引いた回数";

@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "engine/tally.h"
 #include "pooling/class_pool.h"
+#include "pooling/file_encoding.h"
 #include "pooling/pooling_texts.h"
 #include "tests/support/controller_fixture.h"
 
@@ -140,10 +141,15 @@ QString FaultIn(std::string_view text, const ClassPool& pool) {
         return text.size() > MaxPastedBytes && pool.answers.empty() ? QString()
                                                                     : QStringLiteral("too large");
     }
-    if (pool.answers.size() != NonBlankLines(text)) {
-        return QStringLiteral("%1 answers to %2 lines")
-            .arg(pool.answers.size())
-            .arg(NonBlankLines(text));
+    // Every line is answered, unless reading stopped at a limit, which the
+    // last answer then says.
+    const bool stopped =
+        !pool.answers.empty() && (pool.answers.back().reading.refusal == Refusal::OverLineLimit ||
+                                  pool.answers.back().reading.refusal == Refusal::OverReadLimit);
+    const std::size_t lines = NonBlankLines(text);
+    if (stopped ? pool.answers.size() > lines || pool.answers.size() > MaxReadLines + 1
+                : pool.answers.size() != lines) {
+        return QStringLiteral("%1 answers to %2 lines").arg(pool.answers.size()).arg(lines);
     }
     std::int64_t trials = 0;
     std::int64_t hits = 0;
@@ -265,6 +271,8 @@ private slots:
     void classWindowShowsTheClassWithItsBadLines();
     void classWindowWithoutLines_data();
     void classWindowWithoutLines();
+    void fileEncodingIsToldFromTheBytes_data();
+    void fileEncodingIsToldFromTheBytes();
     void everyLineOfAMillionFuzzedInputsGetsOneAnswer();
 };
 
@@ -444,11 +452,27 @@ void PoolingTest::limits() {
     for (int pupil = 1; pupil <= MaxTakenLines + 1; ++pupil) {
         text += std::to_string(pupil) + "\t40\t13\n";
     }
+    text += "40 13\n";
     const ClassPool many = PoolClassText(text);
     QCOMPARE(many.lines.size(), std::size_t{MaxTakenLines});
     QCOMPARE(many.trials, std::int64_t{40} * MaxTakenLines);
+    QCOMPARE(many.answers.size(), std::size_t{MaxTakenLines + 1});
     QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(many.answers.back())),
-             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"));
+             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"
+                            "この行から後は読み取りませんでした。"));
+
+    // Lines not taken count towards the lines read, so that a megabyte of
+    // them is read in a moment.
+    std::string headers = "40 13\n";
+    for (int line = 1; line <= MaxReadLines; ++line) {
+        headers += "名前\n";
+    }
+    const ClassPool longSheet = PoolClassText(headers + "40 13\n");
+    QCOMPARE(longSheet.answers.size(), std::size_t{MaxReadLines + 1});
+    QCOMPARE(longSheet.lines.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(longSheet.answers.back())),
+             QStringLiteral("2001行目：読み取れません。空行を除いて2000行まで読みました。"
+                            "この行から後は読み取りませんでした。"));
 
     std::string full = "40 13\n";
     full.resize(MaxPastedBytes, ' ');
@@ -616,6 +640,38 @@ void PoolingTest::classWindowWithoutLines() {
              std::size_t{0});
     QCOMPARE(results.pooled.description, std::string("理論上の確率 0.3076923"));
     QCOMPARE(results.spread.description, std::string(ClassFigures::NoCheckpoints));
+}
+
+void PoolingTest::fileEncodingIsToldFromTheBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shiftJis");
+    QTest::addColumn<int>("skip");
+    // 「名前」 in Shift_JIS, as Excel saves a CSV in Japan.
+    const QByteArray name = "\x96\xbc\x91\x4f";
+    QTest::newRow("empty") << QByteArray() << false << 0;
+    QTest::newRow("plain ASCII") << QByteArray("40,13\r\n") << false << 0;
+    QTest::newRow("UTF-8 Japanese") << QByteArray("名前,回数\n山田,40") << false << 0;
+    QTest::newRow("UTF-8 with its byte order mark")
+        << QByteArray("\xef\xbb\xbf名前,40,13") << false << 3;
+    QTest::newRow("a byte order mark alone") << QByteArray("\xef\xbb\xbf") << false << 3;
+    QTest::newRow("UTF-8 cut short in its last character")
+        << QByteArray("山田,40,13\n名").chopped(1) << false << 0;
+    QTest::newRow("Shift_JIS 名前") << name << true << 0;
+    QTest::newRow("Shift_JIS after ASCII, CR LF") << "40,13\r\n" + name + ",40,13\r\n" << true << 0;
+    QTest::newRow("Shift_JIS half-width katakana")
+        << QByteArray("\xd4\xcf\xc0\xde,40,13") << true << 0;
+    QTest::newRow("UTF-8 cut short before the end")
+        << QByteArray("名前").left(2) + ",40" << true << 0;
+    QTest::newRow("an encoded surrogate") << QByteArray("\xed\xa0\x80") << true << 0;
+}
+
+void PoolingTest::fileEncodingIsToldFromTheBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, shiftJis);
+    QFETCH(int, skip);
+    const FileTextStart start = FileEncodingOf(bytes.toStdString());
+    QCOMPARE(start.encoding == FileEncoding::ShiftJis, shiftJis);
+    QCOMPARE(start.skip, static_cast<std::size_t>(skip));
 }
 
 void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {
