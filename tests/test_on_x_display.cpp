@@ -7,8 +7,10 @@
 #include "platform/design_qt.h"
 #include "runtime/splitmix_generator.h"
 #include "runtime/system_clock.h"
+#include "tests/support/class_sheet.h"
 #include "tests/support/form1_fixture.h"
 #include "tests/support/history.h"
+#include "ui/class/form5.h"
 #include "ui/graph/form2.h"
 #include "ui/help/form4.h"
 #include "ui/main/desktop_services.h"
@@ -245,6 +247,7 @@ private slots:
     void titlesAreTheDesignedOnesExactly();
     void keysFollowTheNaturalFlowAndNeverEndTheProgram();
     void anotherProgramPastesWhatWasCopied();
+    void theClassWindowIsWalkedByTabAndCopiesForAnotherProgram();
     void aScreenReaderHearsEachDrawAndRunOnceAndNoTicks();
     void aScreenReaderHearsTheGraphAndInitialisationOnceAndEveryHelpLineWhole();
 };
@@ -363,6 +366,46 @@ void OnXDisplayTest::anotherProgramPastesWhatWasCopied() {
              graph->surface().image().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(p.tally.TrialCount(), AutoTrialLimit);
     QCOMPARE(p.form->state(), MainState::Finished);
+}
+
+void OnXDisplayTest::theClassWindowIsWalkedByTabAndCopiesForAnotherProgram() {
+    Program p;
+    p.form->showClassWindow();
+    Form5* form = p.form->classWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(WindowManagerName(*form), QStringLiteral(" クラスの集計"));
+    form->pasteBox().setPlainText(QString::fromStdString(TheClass().text));
+    while (form->timerActive()) {
+        form->Timer1_Tick();
+    }
+
+    // The text box first, the buttons along the top, the lists, the
+    // figures, 閉じる, and round again.
+    const QList<const QWidget*> order{
+        &form->pasteBox(),   &form->command(2), &form->command(3),     &form->command(4),
+        &form->takenLines(), &form->answers(),  &form->pooledFigure(), &form->spreadFigure(),
+        &form->command(1),   &form->pasteBox()};
+    QCOMPARE(QApplication::focusWidget(), order.front());
+    for (const QWidget* next : order.sliced(1)) {
+        PressKeys({QStringLiteral("Tab")});
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+
+    // Ctrl+C outside the text box copies the summary; in it, the selection.
+    PressKeys({QStringLiteral("Tab"), QStringLiteral("ctrl+c")});
+    QCOMPARE(ClipboardText(), QString::fromStdString(form->results().summaryText));
+    form->Command4_Click();
+    const QImage pasted = QImage::fromData(
+        Run(QStringLiteral("xclip"),
+            {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+             QStringLiteral("-t"), QStringLiteral("image/png")}));
+    QCOMPARE(pasted.convertToFormat(QImage::Format_RGB32),
+             form->figuresImage().convertToFormat(QImage::Format_RGB32));
+    form->pasteBox().setFocus();
+    PressKeys({QStringLiteral("ctrl+Home"), QStringLiteral("shift+End"), QStringLiteral("ctrl+c")});
+    const std::string& sheet = TheClass().text;
+    QCOMPARE(ClipboardText(), QString::fromStdString(sheet.substr(0, sheet.find('\r'))));
+    QCOMPARE(p.tally.TrialCount(), 0);
 }
 
 void OnXDisplayTest::aScreenReaderHearsEachDrawAndRunOnceAndNoTicks() {
