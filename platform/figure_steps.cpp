@@ -8,6 +8,7 @@
 void PaintSteps(PictureBox& picture, std::span<const GraphFigure::Step> steps) {
     // Starting from a clean surface makes every painting the same picture.
     picture.Cls();
+    const PictureBox::Batch batch(picture);
     std::vector<QPointF> chain;
     int chainColour = 0;
     const auto drawChain = [&] {

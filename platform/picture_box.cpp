@@ -84,7 +84,7 @@ QSize PictureBox::imageSizeFor(qreal ratio) const {
 
 QPoint PictureBox::devicePixel(float x, float y) const {
     const UserScale scale = userScale();
-    const QSize size = imageSizeFor(devicePixelRatioF());
+    const QSize size = imageSizeFor(ratio());
     const double px = (static_cast<double>(x) - scale.ScaleLeft) * size.width() / scale.ScaleWidth;
     const double py = (static_cast<double>(y) - scale.ScaleTop) * size.height() / scale.ScaleHeight;
     return {static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py))};
@@ -100,8 +100,20 @@ float PictureBox::textLineHeight() const {
                               scale.ScaleHeight / logicalHeight);
 }
 
+qreal PictureBox::ratio() const {
+    // A batch's image has the screen's ratio already, and asking the screen
+    // again for every step would cost more than drawing it.
+    return m_batch != nullptr ? m_image.devicePixelRatio() : devicePixelRatioF();
+}
+
+void PictureBox::drawn() {
+    if (m_batch == nullptr) {
+        update();
+    }
+}
+
 int PictureBox::penWidth() const {
-    return std::max(1, qRound(devicePixelRatioF()));
+    return std::max(1, qRound(ratio()));
 }
 
 void PictureBox::ensureImage() {
@@ -122,8 +134,33 @@ void PictureBox::ensureImage() {
 }
 
 const QImage& PictureBox::image() {
-    ensureImage();
+    if (m_batch == nullptr) {
+        ensureImage();
+    }
     return m_image;
+}
+
+PictureBox::Batch::Batch(PictureBox& box) : m_box(box) {
+    Q_ASSERT(box.m_batch == nullptr);
+    box.ensureImage();
+    box.m_batch = std::make_unique<QPainter>(&box.m_image);
+}
+
+PictureBox::Batch::~Batch() {
+    m_box.m_batch.reset();
+    m_box.update();
+}
+
+template <typename Draw> void PictureBox::paint(Draw draw) {
+    // Every operation sets each state of the painter that it draws with, so
+    // what one leaves set never changes what the next one draws.
+    if (m_batch != nullptr) {
+        draw(*m_batch);
+        return;
+    }
+    ensureImage();
+    QPainter painter(&m_image);
+    draw(painter);
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, int colour) {
@@ -135,9 +172,7 @@ void PictureBox::Polyline(std::span<const QPointF> points, int colour) {
     if (points.empty()) {
         return;
     }
-    ensureImage();
-    {
-        QPainter painter(&m_image);
+    paint([&](QPainter& painter) {
         // Draw in device pixels so every point lands where devicePixel() puts it.
         const int width = penWidth();
         const qreal ratio = m_image.devicePixelRatio();
@@ -157,10 +192,10 @@ void PictureBox::Polyline(std::span<const QPointF> points, int colour) {
             painter.drawLine(from, to);
             from = to;
         }
-    }
+    });
     CurrentX = static_cast<float>(points.back().x());
     CurrentY = static_cast<float>(points.back().y());
-    update();
+    drawn();
 }
 
 void PictureBox::Line(float x2, float y2, int colour) {
@@ -168,31 +203,28 @@ void PictureBox::Line(float x2, float y2, int colour) {
 }
 
 void PictureBox::PSet(float x, float y, int colour) {
-    ensureImage();
     const int width = penWidth();
     const QPoint pixel = devicePixel(x, y);
-    {
-        QPainter painter(&m_image);
+    paint([&](QPainter& painter) {
         const qreal ratio = m_image.devicePixelRatio();
         painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
         painter.fillRect(QRect(pixel, QSize(width, width)), QColor::fromRgb(QBColor(colour)));
-    }
+    });
     CurrentX = x;
     CurrentY = y;
-    update();
+    drawn();
 }
 
 void PictureBox::Print(const QString& text) {
-    ensureImage();
-    {
-        QPainter painter(&m_image);
+    paint([&](QPainter& painter) {
+        painter.resetTransform();
         painter.setFont(font());
         painter.setPen(m_foreColor);
         const qreal ratio = m_image.devicePixelRatio();
         const QPointF topLeft = QPointF(devicePixel(CurrentX, CurrentY)) / ratio;
         painter.drawText(topLeft + QPointF(0, QFontMetricsF(font()).ascent()), text);
-    }
-    update();
+    });
+    drawn();
     Print();
 }
 
@@ -202,6 +234,7 @@ void PictureBox::Print() {
 }
 
 void PictureBox::Cls() {
+    Q_ASSERT(m_batch == nullptr);
     ensureImage();
     m_image.fill(m_backColor);
     const UserScale scale = userScale();

@@ -6,10 +6,12 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -61,6 +63,21 @@ public:
 
     const QImage& image();
 
+    // Keeps one painter on the image while it lives, so that the drawing
+    // operations in between (a figure's thousands of steps) need not each
+    // start their own; they draw exactly what they draw one by one. Cls and
+    // the back colour wait until it has gone.
+    class Batch {
+    public:
+        explicit Batch(PictureBox& box);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        PictureBox& m_box;
+    };
+
     // What is printed, as text a screen reader reads. The surface then takes
     // the focus, and the arrow keys move the text's caret from line to line.
     void setReadableLines(const QStringList& lines);
@@ -73,10 +90,18 @@ protected:
 
 private:
     void ensureImage();
+    // Runs a drawing operation with the batch's painter, or with a painter
+    // of its own.
+    template <typename Draw> void paint(Draw draw);
     QSize imageSizeFor(qreal ratio) const;
     int penWidth() const;
+    // The device pixels per logical pixel that the drawing maps to.
+    qreal ratio() const;
+    // Asks for a repaint after a drawing operation, or at the batch's end.
+    void drawn();
 
     QImage m_image;
+    std::unique_ptr<QPainter> m_batch;
     QColor m_backColor;
     QColor m_foreColor;
     std::optional<UserScale> m_scale;

@@ -100,6 +100,32 @@ private slots:
         QVERIFY(!HasInk(image, QRect(0, Scaled(16, ratio), image.width(), image.height())));
     }
 
+    // A figure painted with one painter for all its steps is the very
+    // picture its steps paint one by one: a line, a point, a text and a line
+    // again, each after another kind that leaves its own painter state.
+    void aBatchDrawsWhatTheStepsDrawOneByOne() {
+        const auto draw = [](PictureBox& box) {
+            box.setFont(JapaneseFont(11.25));
+            box.Line(20, 30, 150, 90, PaletteLightBlue);
+            box.PSet(40, 25, PaletteLightMagenta);
+            box.CurrentX = 60;
+            box.CurrentY = 40;
+            box.Print(QStringLiteral("問 0.30"));
+            box.Line(150, 90, 180, 22, PaletteBlack);
+        };
+        PictureBox oneByOne;
+        SetUp(oneByOne);
+        draw(oneByOne);
+        PictureBox batched;
+        SetUp(batched);
+        {
+            const PictureBox::Batch batch(batched);
+            draw(batched);
+        }
+        QCOMPARE(batched.image(), oneByOne.image());
+        QVERIFY(CountPixels(batched.image(), LightBlue, batched.image().rect()) > 0);
+    }
+
     void graphSurfaceIsSharp() {
         GraphInputs inputs;
         Form2 form(inputs.sources());
