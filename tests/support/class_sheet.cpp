@@ -4,12 +4,11 @@
 
 #include <memory>
 
-namespace {
-
-ClassSheet MakeClassSheet() {
+ClassSheet MakeClassSheet(int pupils) {
     ClassSheet sheet;
-    for (int number = 1; number <= ClassSheet::Size; ++number) {
-        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState + number);
+    for (int number = 1; number <= pupils; ++number) {
+        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState +
+                                                        static_cast<std::uint64_t>(number));
         pupil->clock.seconds = 36000.0f + static_cast<float>(number);
         const std::string results = pupil->run(number == 1);
         const Tally& tally = pupil->tally;
@@ -28,9 +27,7 @@ ClassSheet MakeClassSheet() {
     return sheet;
 }
 
-} // namespace
-
 const ClassSheet& TheClass() {
-    static const ClassSheet sheet = MakeClassSheet();
+    static const ClassSheet sheet = MakeClassSheet(ClassSheet::Size);
     return sheet;
 }

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-// A class of 35 drawn by the program itself, as a spreadsheet copies it: a
-// header, then a name and the results line of each pupil, CR LF.
+// A class drawn by the program itself, as a spreadsheet copies it: a header,
+// then a name and the results line of each pupil, CR LF.
 struct ClassSheet {
+    // A class's usual size.
     static constexpr int Size = 35;
     std::string text;
     std::int64_t trials = 0;
@@ -18,5 +19,8 @@ struct ClassSheet {
     std::array<std::vector<double>, Checkpoints.size()> byCheckpoint;
 };
 
-// Made once, from the engine's seeded experiments.
+// Each pupil an automatic run of the main window's rules over the real
+// generator, from a seed of its own.
+ClassSheet MakeClassSheet(int pupils);
+// The class of 35, made once.
 const ClassSheet& TheClass();
