@@ -247,7 +247,7 @@ private slots:
     void titlesAreTheDesignedOnesExactly();
     void keysFollowTheNaturalFlowAndNeverEndTheProgram();
     void anotherProgramPastesWhatWasCopied();
-    void theClassWindowIsWalkedByTabAndCopiesForAnotherProgram();
+    void theClassWindowIsWalkedByTabSaysItsTotalsAndCopiesForAnotherProgram();
     void aScreenReaderHearsEachDrawAndRunOnceAndNoTicks();
     void aScreenReaderHearsTheGraphAndInitialisationOnceAndEveryHelpLineWhole();
 };
@@ -368,16 +368,25 @@ void OnXDisplayTest::anotherProgramPastesWhatWasCopied() {
     QCOMPARE(p.form->state(), MainState::Finished);
 }
 
-void OnXDisplayTest::theClassWindowIsWalkedByTabAndCopiesForAnotherProgram() {
+void OnXDisplayTest::theClassWindowIsWalkedByTabSaysItsTotalsAndCopiesForAnotherProgram() {
     Program p;
     p.form->showClassWindow();
     Form5* form = p.form->classWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
     QCOMPARE(WindowManagerName(*form), QStringLiteral(" クラスの集計"));
+    AtSpiListener reader;
+    QVERIFY2(reader.start(), "no accessibility bus in this session");
     form->pasteBox().setPlainText(QString::fromStdString(TheClass().text));
     while (form->timerActive()) {
         form->Timer1_Tick();
     }
+    // The totals once, as they settle.
+    QTest::qWait(300);
+    QCOMPARE(reader.announced(form->announcement()),
+             QStringList{QString::fromStdString(form->results().announcement)});
+    QVERIFY(reader.announced(form->announcement())
+                .value(0)
+                .startsWith(QStringLiteral("35人、35000回、")));
 
     // The text box first, the buttons along the top, the lists, the
     // figures, 閉じる, and round again.

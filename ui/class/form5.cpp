@@ -11,6 +11,7 @@
 #include "ui/class/class_file.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -220,6 +221,13 @@ void Form5::openFiles(const QStringList& paths) {
     for (const QString& path : paths) {
         openFile(path);
     }
+}
+
+void Form5::closeEvent(QCloseEvent* event) {
+    // Shown again, the window would show its last announcement anew, and a
+    // screen reader would read it again.
+    m_announcement.hide();
+    QWidget::closeEvent(event);
 }
 
 void Form5::dragEnterEvent(QDragEnterEvent* event) {

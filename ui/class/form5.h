@@ -52,6 +52,7 @@ public:
     bool timerActive() const { return Timer1.isActive(); }
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
