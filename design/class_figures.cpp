@@ -41,6 +41,10 @@ constexpr TickText TextOf(std::int64_t value) {
     return text;
 }
 
+constexpr std::string_view TextView(const TickText& text) {
+    return {text.characters.data(), text.length};
+}
+
 // An axis end with its ticks: fifths of 10^k and of 5·10^k, quarters of 2·10^k.
 struct NiceAxis {
     std::int64_t maximum = 0;
@@ -80,6 +84,9 @@ const NiceAxis& AxisFor(std::int64_t maximum) {
     return axis == NiceAxes.end() ? NiceAxes.back() : *axis;
 }
 
+// Room enough for the axes, their ticks and labels, the captions and bars.
+constexpr std::size_t FixedSteps = 100;
+
 // A label is centred under its tick, at about this width per digit.
 constexpr float HalfDigitWidth = 8;
 // The captions: the y axis's as in the graph, the x axis's above its right end.
@@ -101,8 +108,13 @@ constexpr float DotSpacing = 12;
 constexpr float DotsRoom = 150;
 constexpr float BarOffset = 20;
 constexpr float BarEndHalfWidth = 6;
-constexpr std::array<std::string_view, Checkpoints.size()> CheckpointLabels = {"10", "50", "100",
-                                                                               "500", "1000"};
+constexpr std::array<TickText, Checkpoints.size()> CheckpointLabels = [] {
+    std::array<TickText, Checkpoints.size()> labels{};
+    for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+        labels[i] = TextOf(Checkpoints[i]);
+    }
+    return labels;
+}();
 
 Step Line(UserPoint from, UserPoint to, int colour) {
     return {StepKind::Line, from, to, colour, {}};
@@ -174,12 +186,15 @@ std::vector<Step> PooledSteps(std::span<const Cumulative> afterEachLine) {
         PooledAxisMaximum(afterEachLine.empty() ? 0 : afterEachLine.back().trials);
     const NiceAxis& axis = AxisFor(maximum);
     std::vector<Step> steps;
-    steps.reserve(4 * afterEachLine.size() + 2 * 1000 + 100);
+    // A line, a point and a mark of two lines per line; two bounds of at most
+    // a step per unit across; the axes, ticks and labels.
+    const auto bandSteps =
+        2 * static_cast<std::size_t>(GraphFigure::AxisRight - GraphFigure::AxisLeft);
+    steps.reserve(4 * afterEachLine.size() + bandSteps + FixedSteps);
     GraphFigure::AddRatioAxes(steps);
     for (int tick = 0; tick < axis.ticks; ++tick) {
-        const TickText& label = axis.labels[static_cast<std::size_t>(tick)];
         AddXTick(steps, PooledTrialToX(axis.step * (tick + 1), maximum),
-                 {label.characters.data(), label.length});
+                 TextView(axis.labels[static_cast<std::size_t>(tick)]));
     }
     steps.push_back(Text(YCaptionAt, GraphFigure::YAxisCaption));
     steps.push_back(Text(PooledXCaptionAt, PooledXAxisCaption));
@@ -211,10 +226,11 @@ std::vector<Step> SpreadSteps(const RatiosByCheckpoint& ratios) {
     for (const std::span<const double> column : ratios) {
         dots += column.size();
     }
-    steps.reserve(3 * dots + 100);
+    // A point and a mark of two lines per dot; the axes, ticks, labels and bars.
+    steps.reserve(3 * dots + FixedSteps);
     GraphFigure::AddRatioAxes(steps);
     for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
-        AddXTick(steps, CheckpointX(i), CheckpointLabels[i]);
+        AddXTick(steps, CheckpointX(i), TextView(CheckpointLabels[i]));
     }
     steps.push_back(Text(YCaptionAt, GraphFigure::YAxisCaption));
     steps.push_back(Text(SpreadXCaptionAt, GraphFigure::XAxisCaption));
