@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -23,6 +24,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 
 namespace {
@@ -136,8 +138,15 @@ private slots:
     }
 
     // What the teacher typed stays: a file's lines go after the line the
-    // cursor is in, and one undo takes them away again.
+    // cursor is in, however the file comes, and one undo takes them away.
+    void aFileLandsOnLinesOfItsOwnAndUndoes_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("opened") << QStringLiteral("open");
+        QTest::newRow("dropped on the window") << QStringLiteral("drop");
+        QTest::newRow("pasted as a file into the box") << QStringLiteral("paste");
+    }
     void aFileLandsOnLinesOfItsOwnAndUndoes() {
+        QFETCH(QString, how);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("group.txt"));
         QFile file(path);
@@ -148,9 +157,27 @@ private slots:
         form.pasteBox().setPlainText(QStringLiteral("山田 40 13\n佐藤 40 11"));
         form.pasteBox().moveCursor(QTextCursor::Start);
         form.pasteBox().moveCursor(QTextCursor::Right);
-        QCOMPARE(form.openFile(path), QString());
-        QCOMPARE(form.pasteBox().toPlainText(),
-                 QStringLiteral("山田 40 13\n40 12\n40 13\n佐藤 40 11"));
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(path)});
+        if (how == QLatin1String("open")) {
+            QCOMPARE(form.openFile(path), QString());
+        } else if (how == QLatin1String("drop")) {
+            // Over the figures, which take no drop of their own.
+            const QPoint over(form.width() - 10, form.height() / 2);
+            QDragEnterEvent enter(over, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(over, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &drop);
+            QVERIFY(drop.isAccepted());
+        } else {
+            auto* copied = new QMimeData;
+            copied->setUrls(files.urls());
+            QGuiApplication::clipboard()->setMimeData(copied);
+            form.pasteBox().paste();
+        }
+        QTRY_COMPARE(form.pasteBox().toPlainText(),
+                     QStringLiteral("山田 40 13\n40 12\n40 13\n佐藤 40 11"));
         form.pasteBox().undo();
         QCOMPARE(form.pasteBox().toPlainText(), QStringLiteral("山田 40 13\n佐藤 40 11"));
     }
