@@ -48,8 +48,14 @@ ClassPool PoolClassText(std::string_view text) {
         Summarise(pool);
         return pool;
     }
+    // Room for every line up to the limits at once: growing moves every
+    // answer again and again.
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    pool.answers.reserve(std::min(lines, static_cast<std::size_t>(MaxReadLines) + 1));
+    pool.lines.reserve(std::min(lines, static_cast<std::size_t>(MaxTakenLines)));
     // Each taken line's text, to find a line pasted twice.
     std::unordered_map<std::string_view, int> takenLines;
+    takenLines.reserve(pool.lines.capacity());
     int lineNumber = 0;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -65,12 +71,16 @@ ClassPool PoolClassText(std::string_view text) {
         }
         LineAnswer answer;
         answer.lineNumber = lineNumber;
-        if (static_cast<int>(pool.lines.size()) >= MaxTakenLines) {
+        const bool readEnough = static_cast<int>(pool.answers.size()) >= MaxReadLines;
+        const bool takenEnough = static_cast<int>(pool.lines.size()) >= MaxTakenLines;
+        if (readEnough || takenEnough) {
             answer.reading.verdict = LineVerdict::Refused;
-            answer.reading.refusal = Refusal::OverLineLimit;
-        } else {
-            answer.reading = ReadClassLine(line);
+            answer.reading.refusal = takenEnough ? Refusal::OverLineLimit : Refusal::OverReadLimit;
+            ++pool.refusedLines;
+            pool.answers.push_back(std::move(answer));
+            break;
         }
+        answer.reading = ReadClassLine(line);
         switch (answer.reading.verdict) {
         case LineVerdict::Taken: {
             const auto [first, isNew] = takenLines.try_emplace(line, lineNumber);
