@@ -284,6 +284,15 @@ describe("graph menu's choices", () => {
     );
     // A change is told as it is made.
     assert.equal(await page.evaluate(() => document.getElementById("announcer").textContent), description);
+
+    // Both off again: the designed figure again, nothing left of the others.
+    for (const move of ["ArrowDown", "ArrowUp"]) {
+      await page.keyboard.press("ContextMenu");
+      await page.keyboard.press(move);
+      await page.keyboard.press("Enter");
+    }
+    assert.equal(await canvasPixels(magenta), 0);
+    assert.equal(await canvasPixels(grey), greyAsDesigned);
   });
 });
 
