@@ -1,0 +1,86 @@
+// The class window at work: its text handed to the core's rules, which pool
+// it at most every few hundred milliseconds on the page's timer, show the
+// results and announce them once they settle; files opened or dropped read
+// into the text box; opened beside the main window and closed back to it.
+import { ClassWindow } from "./class-window.js";
+import { FrameTicker } from "./ticker.js";
+import { readFileText } from "./file-text.js";
+
+export class ClassSession {
+  // `closed()` hands the focus back to the window under it.
+  constructor({ core, design, icon, time, announcer, box, stage, copy, closed }) {
+    const layout = design.classWindow;
+    this.stage = stage;
+    this.closed = closed;
+    this.results = null;
+    this.window = new ClassWindow({
+      design,
+      icon,
+      onText: (text) => this.rules.textChanged(text),
+      onFiles: (files) => this.readFiles(files),
+      onCopySummary: () => copy.text(this.summary()),
+      onCopyFigures: () => copy.picture(this.window.snapshot(globalThis.devicePixelRatio || 1)),
+      onClose: () => this.close(),
+    });
+    this.texts = {
+      menuItem: layout.menuItem,
+      copySummary: layout.copySummary.caption,
+      shareSummary: layout.shareSummary,
+      copyFigures: layout.copyFigures.caption,
+    };
+    const ticker = new FrameTicker(time, layout.recomputeMs, () => this.rules.tick());
+    this.rules = new core.ClassWindow({
+      start: () => ticker.start(),
+      stop: () => ticker.stop(),
+      showResults: (results) => this.show(results),
+      announce: (text) => announcer.announce(text),
+    });
+    this.fileRules = {
+      maxBytes: layout.maxFileBytes,
+      encodingOf: (bytes) => core.fileEncoding(bytes),
+    };
+    this.refuseFile = () => box.inform(layout.fileTooLarge, layout.title.trim());
+    this.show(this.rules.results());
+  }
+
+  show(results) {
+    this.results = results;
+    this.window.showResults(results);
+  }
+
+  summary() {
+    return this.results.summaryText;
+  }
+
+  // Opens the window, or brings it forward, with the focus in its text box.
+  open() {
+    if (!this.window.visible) {
+      this.returnFocus = document.activeElement;
+    }
+    this.stage.show(this.window);
+    this.window.textBox.focus();
+  }
+
+  close() {
+    this.stage.hide(this.window);
+    this.closed(this.returnFocus);
+  }
+
+  // One after another, each at the caret after the one before.
+  async readFiles(files) {
+    for (const file of files) {
+      let read;
+      try {
+        read = await readFileText(file, this.fileRules);
+      } catch {
+        // Unreadable (removed, or a folder): nothing to add.
+        continue;
+      }
+      if (read.refused) {
+        this.refuseFile();
+      } else {
+        this.window.insertText(read.text);
+      }
+    }
+  }
+}

@@ -1,0 +1,243 @@
+// The class window: a teacher pastes (or opens, or drops) every pupil's
+// results line into its text box and sees the class pooled: the totals, the
+// lines taken, the answer to every line and two figures painted from the
+// core's drawing steps. Whatever the text holds is only ever text here: it
+// reaches the page as values and textContent, never as markup.
+import { applyFont, element, placeRect } from "./dom.js";
+import { PageWindow, rule } from "./frame.js";
+import { NoFigure, Surface } from "./figure-surface.js";
+import { droppedFiles } from "./file-text.js";
+
+// What the file box offers.
+const FileTypes = ".csv,.tsv,.txt,text/*";
+
+export class ClassWindow extends PageWindow {
+  // `onText(text)` hears every change of the text; `onFiles(files)` is asked
+  // to read files opened or dropped (see insertText); the other three are
+  // the buttons' and Escape's.
+  constructor({ design, icon, onText, onFiles, onCopySummary, onCopyFigures, onClose }) {
+    const layout = design.classWindow;
+    super({ id: "class-window", layout, icon, role: "dialog", onFrameClose: onClose });
+    this.layout = layout;
+    applyFont(this.client, layout.font);
+
+    const caption = element("label", { id: "class-paste-caption", className: "class-caption", textContent: layout.pasteCaption });
+    placeRect(caption, layout.pasteCaptionRect);
+    this.textBox = element("textarea", {
+      id: "class-paste",
+      className: "class-text",
+      spellcheck: false,
+      autocomplete: "off",
+      wrap: "off",
+    });
+    caption.htmlFor = this.textBox.id;
+    placeRect(this.textBox, layout.pasteBox);
+    this.textBox.addEventListener("input", () => onText(this.textBox.value));
+
+    const command = (designed, action) => {
+      const button = element("button", { type: "button", className: "command", textContent: designed.caption });
+      placeRect(button, designed.rect);
+      button.addEventListener("click", action);
+      return button;
+    };
+    // The file box's own control, out of sight and out of the tab order:
+    // ファイルを開く opens it.
+    this.fileInput = element("input", {
+      type: "file",
+      accept: FileTypes,
+      multiple: true,
+      tabIndex: -1,
+      className: "spoken",
+      "aria-hidden": "true",
+    });
+    this.fileInput.addEventListener("change", () => {
+      const files = [...this.fileInput.files];
+      // Cleared, so that the same file can be opened again after a correction.
+      this.fileInput.value = "";
+      onFiles(files);
+    });
+    this.openButton = command(layout.openFile, () => this.fileInput.click());
+    this.copySummaryButton = command(layout.copySummary, onCopySummary);
+    this.copyFiguresButton = command(layout.copyFigures, onCopyFigures);
+    this.closeButton = command(layout.close, onClose);
+
+    this.totals = element("div", { className: "class-totals label sunken" });
+    placeRect(this.totals, layout.totals);
+
+    const [labelColumn, trialsColumn, hitsColumn, ratioColumn] = layout.columns;
+    this.rows = element("tbody");
+    const table = element("table", { className: "class-table" });
+    const head = element("tr");
+    head.append(
+      ...[labelColumn, trialsColumn, hitsColumn, ratioColumn].map((name) => element("th", { scope: "col", textContent: name })),
+    );
+    table.append(element("thead"), this.rows);
+    table.tHead.append(head);
+    // Each list scrolls, so each is a tab stop of its own for the arrow keys.
+    this.takenLines = scroller(layout.takenLines, layout.takenLinesName, table);
+    this.answerList = element("ul", { className: "class-answers" });
+    this.answers = scroller(layout.answers, layout.answersName, this.answerList);
+
+    this.figures = [
+      new FigureView("class-pooled", layout.pooledSurface, layout.pooledName, layout),
+      new FigureView("class-spread", layout.spreadSurface, layout.spreadName, layout),
+    ];
+
+    // In the tab order: the text box, the three buttons, the lists, the two
+    // figures and 閉じる last.
+    this.client.append(
+      rule(layout.rule),
+      caption,
+      this.textBox,
+      this.openButton,
+      this.copySummaryButton,
+      this.copyFiguresButton,
+      this.fileInput,
+      this.totals,
+      this.takenLines,
+      this.answers,
+      ...this.figures.map((figure) => figure.surface),
+      this.closeButton,
+    );
+
+    this.element.addEventListener("keydown", (event) => {
+      if (event.key === "Escape" && !event.defaultPrevented) {
+        event.preventDefault();
+        onClose();
+      }
+    });
+    // A file dropped anywhere on the window lands in the text box.
+    this.element.addEventListener("dragover", (event) => {
+      if (event.dataTransfer?.types.includes("Files")) {
+        event.preventDefault();
+        event.dataTransfer.dropEffect = "copy";
+      }
+    });
+    this.element.addEventListener("drop", (event) => {
+      const files = droppedFiles(event);
+      if (files.length > 0) {
+        event.preventDefault();
+        onFiles(files);
+      }
+    });
+  }
+
+  // Puts text read from a file at the caret, as a paste would, on lines of
+  // its own; what is already in the box stays as it is. Heard as any change.
+  insertText(text) {
+    const box = this.textBox;
+    const at = box.selectionEnd;
+    const before = box.value.slice(0, at);
+    const after = box.value.slice(at);
+    const lead = before !== "" && !before.endsWith("\n") ? "\n" : "";
+    const trail = after !== "" && !after.startsWith("\n") && !/\n$/.test(text) ? "\n" : "";
+    box.focus();
+    box.setRangeText(lead + text + trail, at, at, "end");
+    box.dispatchEvent(new Event("input", { bubbles: true }));
+  }
+
+  // The core's results: the totals, the lines taken, the answers and the two
+  // figures with what they show in words.
+  showResults({ totals, rows, answers, pooled, spread }) {
+    this.totals.textContent = totals;
+    this.rows.replaceChildren(
+      ...rows.map(({ label, trials, hits, ratio }) => {
+        const row = element("tr");
+        row.append(...[label, trials, hits, ratio].map((text) => element("td", { textContent: text })));
+        return row;
+      }),
+    );
+    this.answerList.replaceChildren(...answers.map((answer) => element("li", { textContent: answer })));
+    this.figures[0].setFigure(pooled);
+    this.figures[1].setFigure(spread);
+    if (this.visible && this.ratio) {
+      this.draw(this.ratio);
+    }
+  }
+
+  // Draws both figures at `ratio` device pixels per CSS pixel.
+  draw(ratio) {
+    this.ratio = ratio;
+    for (const figure of this.figures) {
+      figure.draw(ratio);
+    }
+  }
+
+  // Both figures in one picture, one above the other as on view, for the
+  // clipboard or a share sheet.
+  snapshot(ratio = 1) {
+    const [pooled, spread] = this.figures.map((figure) => figure.snapshot(ratio));
+    const gap = Math.round((this.layout.spreadSurface.top - this.layout.pooledSurface.top - this.layout.pooledSurface.height) * ratio);
+    const canvas = element("canvas");
+    canvas.width = Math.max(pooled.width, spread.width);
+    canvas.height = pooled.height + gap + spread.height;
+    const context = canvas.getContext("2d");
+    context.fillStyle = this.layout.surfaceBack;
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    context.drawImage(pooled, 0, 0);
+    context.drawImage(spread, 0, pooled.height + gap);
+    return canvas;
+  }
+}
+
+// A list that scrolls inside its designed rectangle, named for a screen reader.
+function scroller(rect, name, content) {
+  const box = element("div", { className: "class-scroller", role: "region", tabIndex: 0, "aria-label": name });
+  placeRect(box, rect);
+  box.append(content);
+  return box;
+}
+
+// Before the first results: no steps, so any units do.
+const BlankScale = { left: 0, top: 0, width: 1, height: 1 };
+
+// One of the two figures: a sunken surface with a canvas, named, described in
+// words and a tab stop, so that the description can be read again.
+class FigureView {
+  constructor(id, rect, name, layout) {
+    this.layout = layout;
+    this.surface = element("div", { className: "surface" });
+    placeRect(this.surface, rect);
+    this.surface.style.background = layout.surfaceBack;
+    this.surface.style.borderWidth = `${layout.surfaceBorder}px`;
+    this.inner = { width: rect.width - 2 * layout.surfaceBorder, height: rect.height - 2 * layout.surfaceBorder };
+    this.description = element("p", { id: `${id}-description`, className: "spoken", "aria-hidden": "true" });
+    this.canvas = element("canvas", {
+      id,
+      role: "img",
+      tabIndex: 0,
+      "aria-label": name,
+      "aria-describedby": this.description.id,
+    });
+    this.canvas.style.width = `${this.inner.width}px`;
+    this.canvas.style.height = `${this.inner.height}px`;
+    this.surface.append(this.canvas, this.description);
+    this.figure = NoFigure;
+    this.scale = BlankScale;
+    this.fixedPart = {};
+  }
+
+  // `figure`: the core's packed steps, its user units and its description.
+  setFigure({ figure, scale, description }) {
+    this.figure = figure;
+    this.scale = scale;
+    this.description.textContent = description;
+  }
+
+  paintOn(canvas, ratio, fixedPart) {
+    canvas.width = Math.max(1, Math.round(this.inner.width * ratio));
+    canvas.height = Math.max(1, Math.round(this.inner.height * ratio));
+    const surface = { scale: this.scale, surfaceBack: this.layout.surfaceBack, font: this.layout.font };
+    new Surface(canvas, ratio, surface, fixedPart).paint(this.figure);
+  }
+
+  draw(ratio) {
+    this.paintOn(this.canvas, ratio, this.fixedPart);
+  }
+
+  snapshot(ratio) {
+    const canvas = element("canvas");
+    this.paintOn(canvas, ratio, {});
+    return canvas;
+  }
+}
