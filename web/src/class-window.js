@@ -21,7 +21,7 @@ export class ClassWindow extends PageWindow {
     this.layout = layout;
     applyFont(this.client, layout.font);
 
-    const caption = element("label", { id: "class-paste-caption", className: "class-caption", textContent: layout.pasteCaption });
+    const caption = element("label", { className: "class-caption", textContent: layout.pasteCaption });
     placeRect(caption, layout.pasteCaptionRect);
     this.textBox = element("textarea", {
       id: "class-paste",
@@ -64,13 +64,10 @@ export class ClassWindow extends PageWindow {
     this.totals = element("div", { className: "class-totals label sunken" });
     placeRect(this.totals, layout.totals);
 
-    const [labelColumn, trialsColumn, hitsColumn, ratioColumn] = layout.columns;
     this.rows = element("tbody");
     const table = element("table", { className: "class-table" });
     const head = element("tr");
-    head.append(
-      ...[labelColumn, trialsColumn, hitsColumn, ratioColumn].map((name) => element("th", { scope: "col", textContent: name })),
-    );
+    head.append(...layout.columns.map((name) => element("th", { scope: "col", textContent: name })));
     table.append(element("thead"), this.rows);
     table.tHead.append(head);
     // Each list scrolls, so each is a tab stop of its own for the arrow keys.
@@ -101,7 +98,8 @@ export class ClassWindow extends PageWindow {
     );
 
     this.element.addEventListener("keydown", (event) => {
-      if (event.key === "Escape" && !event.defaultPrevented) {
+      // An input method's Escape cancels its composition only.
+      if (event.key === "Escape" && !event.isComposing && !event.defaultPrevented) {
         event.preventDefault();
         onClose();
       }
@@ -167,7 +165,8 @@ export class ClassWindow extends PageWindow {
   // clipboard or a share sheet.
   snapshot(ratio = 1) {
     const [pooled, spread] = this.figures.map((figure) => figure.snapshot(ratio));
-    const gap = Math.round((this.layout.spreadSurface.top - this.layout.pooledSurface.top - this.layout.pooledSurface.height) * ratio);
+    const { pooledSurface: above, spreadSurface: below } = this.layout;
+    const gap = Math.round((below.top - above.top - above.height) * ratio);
     const canvas = element("canvas");
     canvas.width = Math.max(pooled.width, spread.width);
     canvas.height = pooled.height + gap + spread.height;
