@@ -121,14 +121,18 @@ export class ClassWindow extends PageWindow {
   }
 
   // Puts text read from a file at the caret, as a paste would, on lines of
-  // its own; what is already in the box stays as it is. Heard as any change.
+  // its own: with the caret inside a line, after that line, so that what is
+  // already in the box stays as it is. Heard as any change.
   insertText(text) {
     const box = this.textBox;
-    const at = box.selectionEnd;
-    const before = box.value.slice(0, at);
-    const after = box.value.slice(at);
-    const lead = before !== "" && !before.endsWith("\n") ? "\n" : "";
-    const trail = after !== "" && !after.startsWith("\n") && !/\n$/.test(text) ? "\n" : "";
+    const value = box.value;
+    let at = box.selectionEnd;
+    if (at > 0 && value[at - 1] !== "\n") {
+      const lineEnd = value.indexOf("\n", at);
+      at = lineEnd === -1 ? value.length : lineEnd;
+    }
+    const lead = at > 0 && value[at - 1] !== "\n" ? "\n" : "";
+    const trail = at < value.length && value[at] !== "\n" && !text.endsWith("\n") ? "\n" : "";
     box.focus();
     box.setRangeText(lead + text + trail, at, at, "end");
     box.dispatchEvent(new Event("input", { bubbles: true }));

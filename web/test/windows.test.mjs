@@ -550,12 +550,12 @@ describe("class window", () => {
       rmSync(folder, { recursive: true });
     }
 
-    // Typed first, the caret in the middle; the file's lines go in there, on
-    // lines of their own, and nothing typed is lost.
+    // Typed first, the caret inside the first line; the file's lines go in
+    // after that line, and nothing typed is split or lost.
     const dropped = await page.evaluate(() => {
       const box = document.getElementById("class-paste");
       box.value = "40 13\n400 120";
-      box.setSelectionRange(5, 5);
+      box.setSelectionRange(2, 2);
       const utf8WithMark = new Uint8Array([0xef, 0xbb, 0xbf, ...new TextEncoder().encode("一班,800,250")]);
       const transfer = new DataTransfer();
       transfer.items.add(new File([utf8WithMark], "一班.csv", { type: "text/csv" }));
