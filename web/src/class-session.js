@@ -22,11 +22,14 @@ export class ClassSession {
       onCopyFigures: () => copy.picture(this.window.snapshot(globalThis.devicePixelRatio || 1)),
       onClose: () => this.close(),
     });
+    const { buttons, texts } = layout;
     this.texts = {
-      menuItem: layout.menuItem,
-      copySummary: layout.copySummary.caption,
-      shareSummary: layout.shareSummary,
-      copyFigures: layout.copyFigures.caption,
+      menuItem: texts.menuItem,
+      copySummary: buttons.copySummary.caption,
+      shareSummary: texts.shareSummary,
+      copyFigures: buttons.copyFigures.caption,
+      fileTooLarge: texts.fileTooLarge,
+      fileUnreadable: texts.fileUnreadable,
     };
     const ticker = new FrameTicker(time, layout.recomputeMs, () => this.rules.tick());
     this.rules = new core.ClassWindow({
@@ -37,9 +40,13 @@ export class ClassSession {
     });
     this.fileRules = {
       maxBytes: layout.maxFileBytes,
-      encodingOf: (bytes) => core.fileEncoding(bytes),
+      encodingOf: (bytes) => {
+        const { shiftJis, skip } = core.fileEncoding(bytes);
+        return { label: shiftJis ? "shift_jis" : "utf-8", skip };
+      },
     };
-    this.refuseFile = () => box.inform(layout.fileTooLarge, layout.title.trim());
+    // Told in a box, as the desktop's file box would.
+    this.tell = (text) => box.inform(text, layout.title.trim());
     this.show(this.rules.results());
   }
 
@@ -73,11 +80,12 @@ export class ClassSession {
       try {
         read = await readFileText(file, this.fileRules);
       } catch {
-        // Unreadable (removed, or a folder): nothing to add.
+        // Removed since it was chosen, or a folder.
+        this.tell(this.texts.fileUnreadable);
         continue;
       }
       if (read.refused) {
-        this.refuseFile();
+        this.tell(this.texts.fileTooLarge);
       } else {
         this.window.insertText(read.text);
       }

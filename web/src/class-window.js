@@ -19,6 +19,9 @@ export class ClassWindow extends PageWindow {
     const layout = design.classWindow;
     super({ id: "class-window", layout, icon, role: "dialog", onFrameClose: onClose });
     this.layout = layout;
+    // The figures are drawn in the graph's style, on its background.
+    this.surfaceBack = design.graph.surfaceBack;
+    const { buttons, texts } = layout;
     applyFont(this.client, layout.font);
 
     const caption = element("label", { className: "class-caption", textContent: layout.pasteCaption });
@@ -56,10 +59,10 @@ export class ClassWindow extends PageWindow {
       this.fileInput.value = "";
       onFiles(files);
     });
-    this.openButton = command(layout.openFile, () => this.fileInput.click());
-    this.copySummaryButton = command(layout.copySummary, onCopySummary);
-    this.copyFiguresButton = command(layout.copyFigures, onCopyFigures);
-    this.closeButton = command(layout.close, onClose);
+    this.openButton = command(buttons.openFile, () => this.fileInput.click());
+    this.copySummaryButton = command(buttons.copySummary, onCopySummary);
+    this.copyFiguresButton = command(buttons.copyFigures, onCopyFigures);
+    this.closeButton = command(buttons.close, onClose);
 
     this.totals = element("div", { className: "class-totals label sunken" });
     placeRect(this.totals, layout.totals);
@@ -67,7 +70,8 @@ export class ClassWindow extends PageWindow {
     this.rows = element("tbody");
     const table = element("table", { className: "class-table" });
     const head = element("tr");
-    head.append(...layout.columns.map((name) => element("th", { scope: "col", textContent: name })));
+    const columns = [texts.labelColumn, texts.trialsColumn, texts.hitsColumn, texts.ratioColumn];
+    head.append(...columns.map((name) => element("th", { scope: "col", textContent: name })));
     table.append(element("thead"), this.rows);
     table.tHead.append(head);
     // Each list scrolls, so each is a tab stop of its own for the arrow keys.
@@ -76,8 +80,8 @@ export class ClassWindow extends PageWindow {
     this.answers = scroller(layout.answers, layout.answersName, this.answerList);
 
     this.figures = [
-      new FigureView("class-pooled", layout.pooledSurface, layout.pooledName, layout),
-      new FigureView("class-spread", layout.spreadSurface, layout.spreadName, layout),
+      new FigureView("class-pooled", layout.pooledSurface, layout.pooledName, this),
+      new FigureView("class-spread", layout.spreadSurface, layout.spreadName, this),
     ];
 
     // In the tab order: the text box, the three buttons, the lists, the two
@@ -175,7 +179,7 @@ export class ClassWindow extends PageWindow {
     canvas.width = Math.max(pooled.width, spread.width);
     canvas.height = pooled.height + gap + spread.height;
     const context = canvas.getContext("2d");
-    context.fillStyle = this.layout.surfaceBack;
+    context.fillStyle = this.surfaceBack;
     context.fillRect(0, 0, canvas.width, canvas.height);
     context.drawImage(pooled, 0, 0);
     context.drawImage(spread, 0, pooled.height + gap);
@@ -197,13 +201,15 @@ const BlankScale = { left: 0, top: 0, width: 1, height: 1 };
 // One of the two figures: a sunken surface with a canvas, named, described in
 // words and a tab stop, so that the description can be read again.
 class FigureView {
-  constructor(id, rect, name, layout) {
-    this.layout = layout;
+  // `window`: the class window, for its design and its surfaces' background.
+  constructor(id, rect, name, window) {
+    const border = window.layout.surfaceBorder;
+    this.look = { surfaceBack: window.surfaceBack, font: window.layout.font };
     this.surface = element("div", { className: "surface" });
     placeRect(this.surface, rect);
-    this.surface.style.background = layout.surfaceBack;
-    this.surface.style.borderWidth = `${layout.surfaceBorder}px`;
-    this.inner = { width: rect.width - 2 * layout.surfaceBorder, height: rect.height - 2 * layout.surfaceBorder };
+    this.surface.style.background = this.look.surfaceBack;
+    this.surface.style.borderWidth = `${border}px`;
+    this.inner = { width: rect.width - 2 * border, height: rect.height - 2 * border };
     this.description = element("p", { id: `${id}-description`, className: "spoken", "aria-hidden": "true" });
     this.canvas = element("canvas", {
       id,
@@ -230,8 +236,7 @@ class FigureView {
   paintOn(canvas, ratio, fixedPart) {
     canvas.width = Math.max(1, Math.round(this.inner.width * ratio));
     canvas.height = Math.max(1, Math.round(this.inner.height * ratio));
-    const surface = { scale: this.scale, surfaceBack: this.layout.surfaceBack, font: this.layout.font };
-    new Surface(canvas, ratio, surface, fixedPart).paint(this.figure);
+    new Surface(canvas, ratio, { ...this.look, scale: this.scale }, fixedPart).paint(this.figure);
   }
 
   draw(ratio) {
