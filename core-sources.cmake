@@ -26,6 +26,7 @@ set(PoolingSources
 
 # The windows, the figure, the help page and the texts as designed.
 set(DesignSources
+    ${core_root}/design/class_figures.cpp ${core_root}/design/class_figures.h
     ${core_root}/design/class_window.h
     ${core_root}/design/cues.h
     ${core_root}/design/form1_layout.h

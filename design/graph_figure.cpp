@@ -7,14 +7,8 @@ namespace GraphFigure {
 
 namespace {
 
-constexpr float AxisLeft = 100;
-constexpr float AxisRight = 1100;
-constexpr float AxisBottom = 110;
-constexpr float AxisTop = 5;
 constexpr float YTickLeft = 95;
 constexpr float YTickRight = 105;
-constexpr float XTickTop = 109;
-constexpr float XTickBottom = 111;
 constexpr float DashLength = 10;
 
 struct Label {
@@ -26,7 +20,6 @@ struct Label {
 // Y labels stand left of the axis at their ratio; x labels start 20 units
 // left of their tick, under the axis.
 constexpr Label YLabels[] = {{60, 110, "0.00"}, {60, 77, "0.30"}, {60, 8, "1.00"}};
-constexpr float XLabelY = 112;
 constexpr Label XLabels[] = {
     {180, XLabelY, "100"}, {280, XLabelY, "200"}, {380, XLabelY, "300"},
     {480, XLabelY, "400"}, {580, XLabelY, "500"}, {680, XLabelY, "600"},
@@ -69,19 +62,33 @@ bool InsideAxes(float y) {
     return y >= AxisTop && y <= AxisBottom;
 }
 
-// Each bound as a thin curve over every visible trial, only where it lies
-// between the x axis and the top of the y axis: for few trials it reaches
-// beyond 0 and 1.
-void AddBand(std::vector<Step>& steps, BandAt band) {
+} // namespace
+
+void AddRatioAxes(std::vector<Step>& steps) {
+    steps.push_back(BlackLine(AxisLeft, AxisTop, AxisLeft, AxisBottom));
+    steps.push_back(BlackLine(AxisLeft, AxisBottom, AxisRight, AxisBottom));
+    for (std::int32_t r = 10; r <= 100; r += 10) {
+        const auto y = static_cast<float>(r);
+        steps.push_back(BlackLine(YTickLeft, y, YTickRight, y));
+    }
+    for (std::int32_t r = 100; r <= 1080; r += 20) {
+        const auto x = static_cast<float>(r);
+        steps.push_back(BlackLine(x, DashY, x + DashLength, DashY));
+    }
+    AddLabels(steps, YLabels);
+}
+
+// Each bound only where it lies between the x axis and the top of the y
+// axis: for few trials it reaches beyond 0 and 1.
+void AddBand(std::vector<Step>& steps, BandAt band, std::span<const BandSample> samples) {
     std::vector<Step> upper;
-    upper.reserve(static_cast<std::size_t>(LastVisibleTrial));
+    upper.reserve(samples.size());
     std::optional<UserPoint> low;
     std::optional<UserPoint> high;
-    for (std::int32_t n = 1; n <= LastVisibleTrial; ++n) {
-        const Band bounds = band(n);
-        const float x = TrialToX(n);
-        const UserPoint lowPoint{x, RatioToY(static_cast<float>(bounds.low))};
-        const UserPoint highPoint{x, RatioToY(static_cast<float>(bounds.high))};
+    for (const BandSample& sample : samples) {
+        const Band bounds = band(sample.trials);
+        const UserPoint lowPoint{sample.x, RatioToY(static_cast<float>(bounds.low))};
+        const UserPoint highPoint{sample.x, RatioToY(static_cast<float>(bounds.high))};
         if (low && InsideAxes(low->y) && InsideAxes(lowPoint.y)) {
             steps.push_back({StepKind::Line, *low, lowPoint, SpreadColour, {}});
         }
@@ -93,8 +100,6 @@ void AddBand(std::vector<Step>& steps, BandAt band) {
     }
     steps.insert(steps.end(), upper.begin(), upper.end());
 }
-
-} // namespace
 
 std::vector<Step> Steps(std::span<const float> history, std::int32_t trials, const Extras& extras) {
     std::vector<Step> steps;
@@ -108,17 +113,7 @@ std::vector<Step> Steps(std::span<const float> history, std::int32_t trials, con
     }
     steps.reserve(curveSteps + 90);
 
-    steps.push_back(BlackLine(AxisLeft, AxisTop, AxisLeft, AxisBottom));
-    steps.push_back(BlackLine(AxisLeft, AxisBottom, AxisRight, AxisBottom));
-    for (std::int32_t r = 10; r <= 100; r += 10) {
-        const auto y = static_cast<float>(r);
-        steps.push_back(BlackLine(YTickLeft, y, YTickRight, y));
-    }
-    for (std::int32_t r = 100; r <= 1080; r += 20) {
-        const auto x = static_cast<float>(r);
-        steps.push_back(BlackLine(x, DashY, x + DashLength, DashY));
-    }
-    AddLabels(steps, YLabels);
+    AddRatioAxes(steps);
     for (std::int32_t r = 100; r <= 1080; r += 100) {
         const auto x = static_cast<float>(r);
         steps.push_back(BlackLine(x, XTickTop, x, XTickBottom));
@@ -127,7 +122,13 @@ std::vector<Step> Steps(std::span<const float> history, std::int32_t trials, con
     AddLabels(steps, Captions);
 
     if (extras.band != nullptr) {
-        AddBand(steps, extras.band);
+        // The bounds at every visible trial.
+        std::vector<BandSample> samples;
+        samples.reserve(static_cast<std::size_t>(LastVisibleTrial));
+        for (std::int32_t n = 1; n <= LastVisibleTrial; ++n) {
+            samples.push_back({TrialToX(n), n});
+        }
+        AddBand(steps, extras.band, samples);
     }
     for (const Curve& curve : extras.earlier) {
         AddCurve(steps, curve, EarlierColour);

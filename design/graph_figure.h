@@ -24,6 +24,16 @@ constexpr float RatioToY(float ratio) {
     return static_cast<float>(110.0 - static_cast<double>(ratio) * 100.0);
 }
 
+// The axes: x along the bottom, y up the left; the x axis's ticks cross it,
+// and its labels hang under it.
+inline constexpr float AxisLeft = 100;
+inline constexpr float AxisRight = 1100;
+inline constexpr float AxisBottom = 110;
+inline constexpr float AxisTop = 5;
+inline constexpr float XTickTop = 109;
+inline constexpr float XTickBottom = 111;
+inline constexpr float XLabelY = 112;
+
 // The reference line's ratio and the height it stands at.
 inline constexpr float ReferenceRatio = 0.30f;
 inline constexpr float DashY = 80;
@@ -81,6 +91,17 @@ struct Extras {
     BandAt band = nullptr;          // the expected spread's bounds; none without
     std::span<const Curve> earlier; // oldest first
 };
+
+// What the class window's figures share with the graph: the y axis with its
+// ticks, labels and the dashed line at 0.30 over the x axis, and the
+// expected spread as two thin curves clipped to the axes, through the given
+// positions.
+void AddRatioAxes(std::vector<Step>& steps);
+struct BandSample {
+    float x;
+    std::int32_t trials;
+};
+void AddBand(std::vector<Step>& steps, BandAt band, std::span<const BandSample> samples);
 
 // The whole figure for the trials counted so far: history[n] is the
 // frequency after trial n. Without trials there is no curve. The extras come

@@ -72,6 +72,7 @@ inline constexpr std::array<Rgb, 16> PaletteColours = {{
 inline constexpr int PaletteBlack = 0;
 inline constexpr int PaletteLightGray = 7;
 inline constexpr int PaletteLightBlue = 9;
+inline constexpr int PaletteLightRed = 12;
 inline constexpr int PaletteLightMagenta = 13;
 
 // A size and weight of the design's proportional Japanese face

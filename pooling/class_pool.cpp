@@ -65,12 +65,16 @@ ClassPool PoolClassText(std::string_view text) {
         }
         LineAnswer answer;
         answer.lineNumber = lineNumber;
-        if (static_cast<int>(pool.lines.size()) >= MaxTakenLines) {
+        const bool readEnough = static_cast<int>(pool.answers.size()) >= MaxReadLines;
+        const bool takenEnough = static_cast<int>(pool.lines.size()) >= MaxTakenLines;
+        if (readEnough || takenEnough) {
             answer.reading.verdict = LineVerdict::Refused;
-            answer.reading.refusal = Refusal::OverLineLimit;
-        } else {
-            answer.reading = ReadClassLine(line);
+            answer.reading.refusal = takenEnough ? Refusal::OverLineLimit : Refusal::OverReadLimit;
+            ++pool.refusedLines;
+            pool.answers.push_back(std::move(answer));
+            break;
         }
+        answer.reading = ReadClassLine(line);
         switch (answer.reading.verdict) {
         case LineVerdict::Taken: {
             const auto [first, isNew] = takenLines.try_emplace(line, lineNumber);

@@ -41,7 +41,13 @@ struct ClassPool {
 
 inline constexpr std::size_t MaxPastedBytes = 1024 * 1024;
 inline constexpr int MaxTakenLines = 1000;
+// Non-blank lines read at most, taken or not: room for a whole class's
+// sheet with its headers and mistakes, while a megabyte of short lines
+// still reads in a moment and answers in a list one can scroll.
+inline constexpr int MaxReadLines = 2 * MaxTakenLines;
 
 // Reads pasted text (UTF-8; anything else is just text that is no number)
 // line by line, LF or CR LF, blank lines skipped, and pools the lines taken.
+// Reading stops at the first line beyond either limit, which is refused,
+// saying that the lines after it are not read.
 ClassPool PoolClassText(std::string_view text);

@@ -37,6 +37,7 @@ enum class Refusal {
     CheckpointAboveTotal,         // more than the line's hits
     CheckpointBelowPossible,      // fewer than the hits minus the trials after k
     OverLineLimit,                // MaxTakenLines lines are taken already
+    OverReadLimit,                // MaxReadLines lines are read already
 };
 
 // The columns a refusal can name.

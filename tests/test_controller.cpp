@@ -1,5 +1,6 @@
 // The main window's rules without any window: what the buttons and ticks do,
 // the states they move through, the cues, and when the main window shows.
+#include "controller/class_content.h"
 #include "engine/number_text.h"
 #include "tests/support/controller_fixture.h"
 #include "tests/support/history.h"
@@ -19,6 +20,23 @@ constexpr int EventsPerSeed = 6000;
 QString Trimmed(const QString& text) {
     return text.trimmed();
 }
+
+// The class window's front-end: its timer, and what it shows and says.
+class FakeClassWindow final : public Timer, public ClassView {
+public:
+    void start() override {
+        running = true;
+        ++starts;
+    }
+    void stop() override { running = false; }
+    void showResults(const ClassResults& results) override { shown << results.totals; }
+    void announce(const std::string& text) override { announced << text; }
+
+    bool running = false;
+    int starts = 0;
+    QList<std::string> shown;
+    QList<std::string> announced;
+};
 
 } // namespace
 
@@ -53,6 +71,8 @@ private slots:
     void focusGoesToTheNextNaturalButton();
     void focusMovesBeforeAnyButtonIsDisabled();
     void resultsTextIsWhatTheBoxesShow();
+    void classResultsFollowTheTextAtTheTimersPace_data();
+    void classResultsFollowTheTextAtTheTimersPace();
     void randomEventsKeepTheWindowConsistent_data();
     void randomEventsKeepTheWindowConsistent();
 };
@@ -652,6 +672,54 @@ void ControllerTest::randomEventsKeepTheWindowConsistent() {
     for (int n = 1; n <= 9; ++n) {
         QVERIFY2(counts.at(static_cast<std::size_t>(n)) > 0,
                  qPrintable(QStringLiteral("event %1 never happened").arg(n)));
+    }
+}
+
+void ControllerTest::classResultsFollowTheTextAtTheTimersPace_data() {
+    // 'c': the text changes (one more line "40 13"); 't': the timer ticks.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("announced");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("nothing typed") << "" << 0 << 0 << 0 << false;
+    QTest::newRow("changes between ticks recompute once") << "ccct" << 1 << 1 << 0 << true;
+    QTest::newRow("typing through ticks recomputes at each") << "ctctct" << 1 << 3 << 0 << true;
+    QTest::newRow("a quiet tick settles and announces once") << "cctt" << 1 << 1 << 1 << false;
+    QTest::newRow("a stray tick after settling says nothing") << "cttt" << 1 << 1 << 1 << false;
+    QTest::newRow("a change after settling starts again") << "cttctt" << 2 << 2 << 2 << false;
+}
+
+void ControllerTest::classResultsFollowTheTextAtTheTimersPace() {
+    QFETCH(QString, events);
+    QFETCH(int, starts);
+    QFETCH(int, shown);
+    QFETCH(int, announced);
+    QFETCH(bool, running);
+    FakeClassWindow window;
+    ClassWindowController controller(window, window);
+    std::string text;
+    for (const QChar event : events) {
+        if (event == 'c') {
+            text += "40 13\n";
+            controller.textChanged(text);
+        } else {
+            controller.tick();
+        }
+    }
+    QCOMPARE(window.starts, starts);
+    QCOMPARE(window.shown.size(), shown);
+    QCOMPARE(window.announced.size(), announced);
+    QCOMPARE(window.running, running);
+    if (shown > 0) {
+        // The last text's results, shown and said.
+        const auto lines = static_cast<std::size_t>(events.count('c'));
+        QCOMPARE(controller.results().rows.size(), lines);
+        QCOMPARE(window.shown.back(), controller.results().totals);
+    }
+    if (announced > 0) {
+        QCOMPARE(window.announced.back(), controller.results().announcement);
+        QVERIFY(window.announced.back().starts_with(std::to_string(events.count('c')) + "人、"));
     }
 }
 

@@ -2,6 +2,7 @@
 // steps, the help page's text and printout, the windows' rules in pixels and
 // the texts a screen reader is told. Each front-end's tests then check only
 // how it paints a step.
+#include "design/class_figures.h"
 #include "design/form1_layout.h"
 #include "design/graph_figure.h"
 #include "design/help_page.h"
@@ -9,6 +10,7 @@
 #include "design/surface_layouts.h"
 #include "design/texts.h"
 #include "design/units.h"
+#include "engine/spread.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -65,6 +67,9 @@ private slots:
     void noCurveWithoutTrialsEvenWithAnEarlierExperimentsData();
     void extrasComeBeforeTheCurveOldestFirst();
     void spreadBoundsStayInsideTheAxes();
+    void pooledAxisEndsAtANiceNumber_data();
+    void pooledAxisEndsAtANiceNumber();
+    void spreadFigureHasAColumnPerCheckpoint();
 
     void helpLinesAreTheTextCharacterForCharacter_data();
     void helpLinesAreTheTextCharacterForCharacter();
@@ -231,6 +236,80 @@ void DesignTest::spreadBoundsStayInsideTheAxes() {
     QCOMPARE(band.front().at, (GraphFigure::UserPoint{104, GraphFigure::RatioToY(0.05f)}));
     QCOMPARE(band[997].at, (GraphFigure::UserPoint{102, GraphFigure::RatioToY(0.8f)}));
     QCOMPARE(band.back().to.x, GraphFigure::TrialToX(GraphFigure::LastVisibleTrial));
+}
+
+void DesignTest::pooledAxisEndsAtANiceNumber_data() {
+    QTest::addColumn<qint64>("trials");
+    QTest::addColumn<qint64>("maximum");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("no line: as the graph")
+        << qint64{0} << qint64{1000} << QStringList{"200", "400", "600", "800", "1000"};
+    QTest::newRow("one trial") << qint64{1} << qint64{10} << QStringList{"2", "4", "6", "8", "10"};
+    QTest::newRow("ten trials") << qint64{10} << qint64{10}
+                                << QStringList{"2", "4", "6", "8", "10"};
+    QTest::newRow("eleven trials: quarters of 20")
+        << qint64{11} << qint64{20} << QStringList{"5", "10", "15", "20"};
+    QTest::newRow("a class of 35") << qint64{35040} << qint64{50000}
+                                   << QStringList{"10000", "20000", "30000", "40000", "50000"};
+    QTest::newRow("1000 lines of 100000")
+        << qint64{100'000'000} << qint64{100'000'000}
+        << QStringList{"20000000", "40000000", "60000000", "80000000", "100000000"};
+}
+
+void DesignTest::pooledAxisEndsAtANiceNumber() {
+    QFETCH(qint64, trials);
+    QFETCH(qint64, maximum);
+    QFETCH(QStringList, labels);
+    QCOMPARE(ClassFigures::PooledAxisMaximum(trials), maximum);
+    std::vector<ClassFigures::Cumulative> line;
+    if (trials > 0) {
+        line.push_back({trials, trials / 3});
+    }
+    QStringList shown;
+    const std::vector<Step> steps = ClassFigures::PooledSteps(line);
+    for (const Step& step : steps) {
+        if (step.kind == StepKind::Text && step.at.y == GraphFigure::XLabelY) {
+            shown << QString::fromUtf8(step.text.data(), static_cast<qsizetype>(step.text.size()));
+        }
+    }
+    QCOMPARE(shown, labels);
+    // The last tick, and a line's point, at the right end of the x axis.
+    const std::vector<Step> ticks = StepsOf(steps, StepKind::Line, PaletteBlack);
+    QVERIFY(std::any_of(ticks.begin(), ticks.end(), [](const Step& s) {
+        return s.at == GraphFigure::UserPoint{GraphFigure::AxisRight, GraphFigure::XTickTop};
+    }));
+    const std::vector<Step> points = StepsOf(steps, StepKind::Point, ClassFigures::ClassColour);
+    QCOMPARE(points.size(), line.size());
+    if (trials == maximum) {
+        QCOMPARE(points.front().at.x, GraphFigure::AxisRight);
+    }
+}
+
+void DesignTest::spreadFigureHasAColumnPerCheckpoint() {
+    const std::vector<double> by10 = {0.5, 0.3, 0.3, 0.3};
+    const std::vector<double> by50 = {0.32};
+    const std::vector<Step> steps = ClassFigures::SpreadSteps({by10, by50, {}, {}, {}});
+
+    // Each column's expected spread: a bar left of it, with its two ends.
+    const std::vector<Step> bars = StepsOf(steps, StepKind::Line, GraphFigure::SpreadColour);
+    QCOMPARE(bars.size(), 3 * Checkpoints.size());
+    const float barX = ClassFigures::CheckpointX(0) - 20;
+    QCOMPARE(bars[0].at, (GraphFigure::UserPoint{barX, GraphFigure::RatioToY(static_cast<float>(
+                                                           SpreadBandAt(10).low))}));
+    QCOMPARE(bars[0].to.y, GraphFigure::RatioToY(static_cast<float>(SpreadBandAt(10).high)));
+
+    // A dot per line, equal ratios side by side within their column.
+    const std::vector<Step> dots = StepsOf(steps, StepKind::Point, ClassFigures::ClassColour);
+    QCOMPARE(dots.size(), std::size_t{5});
+    const float at03 = GraphFigure::RatioToY(0.3f);
+    QCOMPARE(dots[0].at.y, at03);
+    QCOMPARE(dots[1].at.y, at03);
+    QCOMPARE(dots[2].at.y, at03);
+    QVERIFY(dots[0].at.x > ClassFigures::CheckpointX(0) && dots[0].at.x < dots[1].at.x &&
+            dots[1].at.x < dots[2].at.x && dots[2].at.x < ClassFigures::CheckpointX(1) - 20);
+    QCOMPARE(dots[3].at.y, GraphFigure::RatioToY(0.5f));
+    QCOMPARE(dots[3].at.x, dots[0].at.x);
+    QVERIFY(dots[4].at.x > ClassFigures::CheckpointX(1));
 }
 
 void DesignTest::helpLinesAreTheTextCharacterForCharacter_data() {

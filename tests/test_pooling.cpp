@@ -1,6 +1,8 @@
 // Pooling a class's pasted results: the forms a line may take, every refusal
 // with its reason, the limits, a class drawn by the program itself, and a
 // seeded fuzz run where every line must get exactly one answer.
+#include "controller/class_content.h"
+#include "design/class_figures.h"
 #include "engine/checkpoints.h"
 #include "engine/number_text.h"
 #include "engine/tally.h"
@@ -138,10 +140,15 @@ QString FaultIn(std::string_view text, const ClassPool& pool) {
         return text.size() > MaxPastedBytes && pool.answers.empty() ? QString()
                                                                     : QStringLiteral("too large");
     }
-    if (pool.answers.size() != NonBlankLines(text)) {
-        return QStringLiteral("%1 answers to %2 lines")
-            .arg(pool.answers.size())
-            .arg(NonBlankLines(text));
+    // Every line is answered, unless reading stopped at a limit, which the
+    // last answer then says.
+    const bool stopped =
+        !pool.answers.empty() && (pool.answers.back().reading.refusal == Refusal::OverLineLimit ||
+                                  pool.answers.back().reading.refusal == Refusal::OverReadLimit);
+    const std::size_t lines = NonBlankLines(text);
+    if (stopped ? pool.answers.size() > lines || pool.answers.size() > MaxReadLines + 1
+                : pool.answers.size() != lines) {
+        return QStringLiteral("%1 answers to %2 lines").arg(pool.answers.size()).arg(lines);
     }
     std::int64_t trials = 0;
     std::int64_t hits = 0;
@@ -181,6 +188,71 @@ QString FaultIn(std::string_view text, const ClassPool& pool) {
     return {};
 }
 
+// A class of 35 drawn by the program itself, as a spreadsheet copies it: a
+// header, then a name and the results line of each pupil, CR LF.
+struct ClassSheet {
+    static constexpr int Size = 35;
+    std::string text;
+    std::int64_t trials = 0;
+    std::int64_t hits = 0;
+    std::array<std::vector<double>, Checkpoints.size()> byCheckpoint;
+};
+
+ClassSheet MakeClassSheet() {
+    ClassSheet sheet;
+    for (int number = 1; number <= ClassSheet::Size; ++number) {
+        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState + number);
+        pupil->clock.seconds = 36000.0f + static_cast<float>(number);
+        const std::string results = pupil->run(number == 1);
+        const Tally& tally = pupil->tally;
+        sheet.trials += tally.TrialCount();
+        sheet.hits += tally.HitCount();
+        for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+            const auto byK = HitsByTrial(tally.RatioHistory(), tally.TrialCount(), Checkpoints[i]);
+            sheet.byCheckpoint[i].push_back(static_cast<double>(*byK) / Checkpoints[i]);
+        }
+        const std::size_t header = results.find('\n');
+        if (number == 1) {
+            sheet.text += "名前\t" + results.substr(0, header) + "\r\n";
+        }
+        sheet.text += "生徒" + std::to_string(number) + '\t' + results.substr(header + 1) + "\r\n";
+    }
+    return sheet;
+}
+
+const ClassSheet& TheClass() {
+    static const ClassSheet sheet = MakeClassSheet();
+    return sheet;
+}
+
+std::vector<std::string> LinesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        lines.emplace_back(text.substr(start, end - start));
+        start = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+std::size_t Count(const ClassFigure& figure, GraphFigure::StepKind kind, int colour) {
+    return static_cast<std::size_t>(
+        std::count_if(figure.steps.begin(), figure.steps.end(), [&](const GraphFigure::Step& s) {
+            return s.kind == kind && s.colour == colour;
+        }));
+}
+
+bool InsideItsScale(const ClassFigure& figure) {
+    const UserScale& scale = figure.scale;
+    auto inside = [&](GraphFigure::UserPoint p) {
+        return p.x >= scale.ScaleLeft && p.x <= scale.ScaleLeft + scale.ScaleWidth &&
+               p.y >= scale.ScaleTop && p.y <= scale.ScaleTop + scale.ScaleHeight;
+    };
+    return std::all_of(figure.steps.begin(), figure.steps.end(), [&](const GraphFigure::Step& s) {
+        return inside(s.at) && (s.kind != GraphFigure::StepKind::Line || inside(s.to));
+    });
+}
+
 } // namespace
 
 class PoolingTest : public QObject {
@@ -195,6 +267,9 @@ private slots:
     void limits();
     void aLineRepeatedIsCountedWithAWarning();
     void aClassOfThirtyFivePoolsToTheSumsOfItsLines();
+    void classWindowShowsTheClassWithItsBadLines();
+    void classWindowWithoutLines_data();
+    void classWindowWithoutLines();
     void everyLineOfAMillionFuzzedInputsGetsOneAnswer();
 };
 
@@ -374,11 +449,27 @@ void PoolingTest::limits() {
     for (int pupil = 1; pupil <= MaxTakenLines + 1; ++pupil) {
         text += std::to_string(pupil) + "\t40\t13\n";
     }
+    text += "40 13\n";
     const ClassPool many = PoolClassText(text);
     QCOMPARE(many.lines.size(), std::size_t{MaxTakenLines});
     QCOMPARE(many.trials, std::int64_t{40} * MaxTakenLines);
+    QCOMPARE(many.answers.size(), std::size_t{MaxTakenLines + 1});
     QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(many.answers.back())),
-             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"));
+             QStringLiteral("1001行目：読み取れません。読み取るのは1000行までです。"
+                            "この行から後は読み取りませんでした。"));
+
+    // Lines not taken count towards the lines read, so that a megabyte of
+    // them is read in a moment.
+    std::string headers = "40 13\n";
+    for (int line = 1; line <= MaxReadLines; ++line) {
+        headers += "名前\n";
+    }
+    const ClassPool longSheet = PoolClassText(headers + "40 13\n");
+    QCOMPARE(longSheet.answers.size(), std::size_t{MaxReadLines + 1});
+    QCOMPARE(longSheet.lines.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(PoolingTexts::AnswerText(longSheet.answers.back())),
+             QStringLiteral("2001行目：読み取れません。空行を除いて2000行まで読みました。"
+                            "この行から後は読み取りませんでした。"));
 
     std::string full = "40 13\n";
     full.resize(MaxPastedBytes, ' ');
@@ -388,8 +479,10 @@ void PoolingTest::limits() {
     QVERIFY(tooLarge.tooLarge);
     QVERIFY(tooLarge.answers.empty());
     QCOMPARE(tooLarge.trials, 0);
-    QCOMPARE(QString::fromUtf8(PoolingTexts::TooLarge),
+    QCOMPARE(QString::fromStdString(PoolingTexts::TooLargeText()),
              QStringLiteral("貼り付けた文章が1MBを超えているので、読み取りませんでした。"));
+    QCOMPARE(QString::fromStdString(PoolingTexts::FileTooLargeText()),
+             QStringLiteral("ファイルが1MBを超えているので、開きませんでした。"));
 }
 
 void PoolingTest::aLineRepeatedIsCountedWithAWarning() {
@@ -403,28 +496,11 @@ void PoolingTest::aLineRepeatedIsCountedWithAWarning() {
 }
 
 void PoolingTest::aClassOfThirtyFivePoolsToTheSumsOfItsLines() {
-    constexpr int ClassSize = 35;
-    std::string sheet;
-    std::int64_t trials = 0;
-    std::int64_t hits = 0;
-    std::array<std::vector<double>, Checkpoints.size()> byCheckpoint;
-    for (int number = 1; number <= ClassSize; ++number) {
-        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState + number);
-        pupil->clock.seconds = 36000.0f + static_cast<float>(number);
-        const std::string results = pupil->run(number == 1);
-        const Tally& tally = pupil->tally;
-        trials += tally.TrialCount();
-        hits += tally.HitCount();
-        for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
-            const auto byK = HitsByTrial(tally.RatioHistory(), tally.TrialCount(), Checkpoints[i]);
-            byCheckpoint[i].push_back(static_cast<double>(*byK) / Checkpoints[i]);
-        }
-        const std::size_t header = results.find('\n');
-        if (number == 1) {
-            sheet += "名前\t" + results.substr(0, header) + "\r\n";
-        }
-        sheet += "生徒" + std::to_string(number) + '\t' + results.substr(header + 1) + "\r\n";
-    }
+    constexpr int ClassSize = ClassSheet::Size;
+    const std::string& sheet = TheClass().text;
+    const std::int64_t trials = TheClass().trials;
+    const std::int64_t hits = TheClass().hits;
+    const auto& byCheckpoint = TheClass().byCheckpoint;
 
     const ClassPool pool = PoolClassText(sheet);
     QCOMPARE(pool.passedOverLines, 1);
@@ -454,8 +530,118 @@ void PoolingTest::aClassOfThirtyFivePoolsToTheSumsOfItsLines() {
     QVERIFY(PoolingTexts::SummaryText(withRefusal).ends_with("、読めない行 1"));
 }
 
+// What the class window shows for the class with a line taken whose name
+// looks like markup, one refused, and markup alone, which has no number.
+void PoolingTest::classWindowShowsTheClassWithItsBadLines() {
+    const ClassSheet& sheet = TheClass();
+    const std::string markupName = "<b>山田</b>";
+    const std::string script = "<img src=x onerror=alert(1)>";
+    const ClassResults results = ComputeClassResults(sheet.text + markupName + "\t40\t13\n" +
+                                                     "生徒37\t10\t11\n" + script + "\n");
+    const std::int64_t trials = sheet.trials + 40;
+    const std::int64_t hits = sheet.hits + 13;
+    const std::string ratio = RatioText(StoredFrequency(hits, trials));
+    const std::string counts = "36人、" + std::to_string(trials) + "回、３の倍数 " +
+                               std::to_string(hits) + "枚、割合 " + ratio;
+    QCOMPARE(results.totals, counts + "（理論上の確率 0.3076923）");
+    QCOMPARE(results.announcement, counts + "、読めない行 1");
+
+    // Every line answered, the bad ones with their line numbers and reasons.
+    QCOMPARE(results.answers.size(), std::size_t{1 + 36 + 2});
+    QCOMPARE(results.answers.front(), std::string("1行目：数がないので見出しとして飛ばしました。"));
+    QCOMPARE(
+        results.answers[37],
+        std::string("38行目：読み取れません。３の倍数の枚数が引いた回数より多くなっています。"));
+    QCOMPARE(results.answers[38], std::string("39行目：数がないので見出しとして飛ばしました。"));
+
+    // The table and the summary: the markup is a name like any other.
+    QCOMPARE(results.rows.size(), std::size_t{36});
+    QCOMPARE(results.rows.back().label, markupName);
+    QCOMPARE(results.rows.back().ratio, std::string("0.3250000"));
+    const std::vector<std::string> summary = LinesOf(results.summaryText);
+    QVERIFY(results.summaryText.ends_with('\n'));
+    QCOMPARE(summary.size(), std::size_t{1 + 36 + 1});
+    QCOMPARE(summary.front(), std::string("名前・行\t回数\t３の倍数\t割合"));
+    const ClassTableRow& first = results.rows.front();
+    QCOMPARE(summary[1], "生徒1\t1000\t" + first.hits + '\t' + first.ratio);
+    QCOMPARE(summary[36], markupName + "\t40\t13\t0.3250000");
+    QCOMPARE(summary.back(),
+             "合計\t" + std::to_string(trials) + '\t' + std::to_string(hits) + '\t' + ratio);
+
+    // The pooled figure: a point per line, the last at the pooled ratio, the band.
+    const ClassFigure& pooled = results.pooled;
+    QCOMPARE(Count(pooled, GraphFigure::StepKind::Point, ClassFigures::ClassColour),
+             std::size_t{36});
+    const auto lastPoint =
+        std::find_if(pooled.steps.rbegin(), pooled.steps.rend(), [](const GraphFigure::Step& s) {
+            return s.kind == GraphFigure::StepKind::Point;
+        });
+    QCOMPARE(lastPoint->at.y, GraphFigure::RatioToY(StoredFrequency(hits, trials)));
+    QCOMPARE(lastPoint->at.x, ClassFigures::PooledTrialToX(trials, 50000));
+    QVERIFY(Count(pooled, GraphFigure::StepKind::Line, GraphFigure::SpreadColour) > 1000);
+    QVERIFY(InsideItsScale(pooled));
+    QCOMPARE(pooled.description, "クラス全体 36 行、" + std::to_string(trials) + " 回、割合 " +
+                                     ratio + "、理論上の確率 0.3076923");
+
+    // The spread: a dot per pupil at each checkpoint; the typed line gives none.
+    const ClassFigure& spread = results.spread;
+    QCOMPARE(Count(spread, GraphFigure::StepKind::Point, ClassFigures::ClassColour),
+             std::size_t{ClassSheet::Size * Checkpoints.size()});
+    QVERIFY(InsideItsScale(spread));
+    const auto& at1000 = sheet.byCheckpoint.back();
+    const std::string lastSentence =
+        "1000 回目まで 35 行、最低 " + RatioText(*std::min_element(at1000.begin(), at1000.end())) +
+        "、最高 " + RatioText(*std::max_element(at1000.begin(), at1000.end())) + "。";
+    QVERIFY(spread.description.starts_with("10 回目まで 35 行、最低 "));
+    QVERIFY(spread.description.ends_with(lastSentence));
+}
+
+void PoolingTest::classWindowWithoutLines_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("announcement");
+
+    const QString nothing = QStringLiteral("まだ読み取った行がありません");
+    QTest::newRow("empty") << QByteArray() << QStringList() << nothing;
+    QTest::newRow("a header alone")
+        << QByteArray("名前\t回数\t枚数\n")
+        << QStringList{QStringLiteral("1行目：数がないので見出しとして飛ばしました。")} << nothing;
+    QTest::newRow("a refused line alone")
+        << QByteArray("10 11")
+        << QStringList{QStringLiteral(
+               "1行目：読み取れません。３の倍数の枚数が引いた回数より多くなっています。")}
+        << nothing + QStringLiteral("、読めない行 1");
+    const QString tooLarge =
+        QStringLiteral("貼り付けた文章が1MBを超えているので、読み取りませんでした。");
+    QTest::newRow("over 1 MB") << QByteArray(MaxPastedBytes + 1, '7') << QStringList{tooLarge}
+                               << tooLarge;
+}
+
+void PoolingTest::classWindowWithoutLines() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, announcement);
+    const ClassResults results = ComputeClassResults(text.toStdString());
+    QStringList said;
+    for (const std::string& answer : results.answers) {
+        said << QString::fromStdString(answer);
+    }
+    QCOMPARE(said, answers);
+    QCOMPARE(QString::fromStdString(results.announcement), announcement);
+    QCOMPARE(QString::fromStdString(results.totals),
+             QStringLiteral("まだ読み取った行がありません（理論上の確率 0.3076923）"));
+    QVERIFY(results.rows.empty());
+    QCOMPARE(QString::fromStdString(results.summaryText),
+             QStringLiteral("名前・行\t回数\t３の倍数\t割合\n合計\t0\t0\t\n"));
+    QCOMPARE(Count(results.pooled, GraphFigure::StepKind::Point, ClassFigures::ClassColour),
+             std::size_t{0});
+    QCOMPARE(results.pooled.description, std::string("理論上の確率 0.3076923"));
+    QCOMPARE(results.spread.description, std::string(ClassFigures::NoCheckpoints));
+}
+
 void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {
     constexpr int Inputs = 1'000'000;
+    constexpr int ResultsEvery = 100;
     FuzzInputs inputs;
     const auto start = std::chrono::steady_clock::now();
     int taken = 0;
@@ -471,6 +657,17 @@ void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {
                     .arg(fault,
                          QString::fromUtf8(
                              QByteArray::fromStdString(text).left(200).toPercentEncoding()))));
+        }
+        // The class window's results too, for a sample: they cost more.
+        if (input % ResultsEvery == 0) {
+            const ClassResults results = ComputeClassResults(text);
+            const std::size_t answers = pool.answers.size() + (pool.tooLarge ? 1 : 0);
+            if (results.rows.size() != pool.lines.size() || results.answers.size() != answers ||
+                !InsideItsScale(results.pooled) || !InsideItsScale(results.spread)) {
+                QFAIL(qPrintable(QStringLiteral("input %1: results differ from the pool or "
+                                                "draw outside their figure")
+                                     .arg(input)));
+            }
         }
         taken += static_cast<int>(pool.lines.size());
         refused += pool.refusedLines;
