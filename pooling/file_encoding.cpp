@@ -1,5 +1,6 @@
 #include "pooling/file_encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -28,20 +29,26 @@ bool IsContinuation(std::uint8_t byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Valid UTF-8: no stray or missing continuation bytes, no overlong forms,
-// no surrogates, nothing beyond U+10FFFF.
+// Valid UTF-8: no stray or missing continuation bytes (but at the very end),
+// no overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool IsUtf8(std::string_view bytes) {
     std::size_t at = 0;
     while (at < bytes.size()) {
         const auto lead = static_cast<std::uint8_t>(bytes[at]);
         const std::size_t length = SequenceLength(lead);
-        if (length == 0 || at + length > bytes.size()) {
+        if (length == 0) {
             return false;
         }
-        for (std::size_t i = 1; i < length; ++i) {
+        // A file cut short in its last character is still UTF-8: only that
+        // character is lost, where Shift_JIS would garble every other one.
+        const std::size_t present = std::min(length, bytes.size() - at);
+        for (std::size_t i = 1; i < present; ++i) {
             if (!IsContinuation(static_cast<std::uint8_t>(bytes[at + i]))) {
                 return false;
             }
+        }
+        if (present < length) {
+            return true;
         }
         if (length > 2) {
             const auto second = static_cast<std::uint8_t>(bytes[at + 1]);

@@ -14,6 +14,6 @@ struct FileTextStart {
 };
 
 // Tells the encoding from the bytes alone: a UTF-8 byte order mark, or bytes
-// that are valid UTF-8 throughout, mean UTF-8; anything else is taken for
-// Shift_JIS, which each front-end then decodes with its own decoder.
+// that are valid UTF-8 throughout (the last character may be cut short), mean UTF-8; anything else
+// is taken for Shift_JIS, which each front-end then decodes with its own decoder.
 FileTextStart FileEncodingOf(std::string_view bytes);

@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "engine/tally.h"
 #include "pooling/class_pool.h"
+#include "pooling/file_encoding.h"
 #include "pooling/pooling_texts.h"
 #include "tests/support/controller_fixture.h"
 
@@ -270,6 +271,8 @@ private slots:
     void classWindowShowsTheClassWithItsBadLines();
     void classWindowWithoutLines_data();
     void classWindowWithoutLines();
+    void fileEncodingIsToldFromTheBytes_data();
+    void fileEncodingIsToldFromTheBytes();
     void everyLineOfAMillionFuzzedInputsGetsOneAnswer();
 };
 
@@ -637,6 +640,38 @@ void PoolingTest::classWindowWithoutLines() {
              std::size_t{0});
     QCOMPARE(results.pooled.description, std::string("理論上の確率 0.3076923"));
     QCOMPARE(results.spread.description, std::string(ClassFigures::NoCheckpoints));
+}
+
+void PoolingTest::fileEncodingIsToldFromTheBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shiftJis");
+    QTest::addColumn<int>("skip");
+    // 「名前」 in Shift_JIS, as Excel saves a CSV in Japan.
+    const QByteArray name = "\x96\xbc\x91\x4f";
+    QTest::newRow("empty") << QByteArray() << false << 0;
+    QTest::newRow("plain ASCII") << QByteArray("40,13\r\n") << false << 0;
+    QTest::newRow("UTF-8 Japanese") << QByteArray("名前,回数\n山田,40") << false << 0;
+    QTest::newRow("UTF-8 with its byte order mark")
+        << QByteArray("\xef\xbb\xbf名前,40,13") << false << 3;
+    QTest::newRow("a byte order mark alone") << QByteArray("\xef\xbb\xbf") << false << 3;
+    QTest::newRow("UTF-8 cut short in its last character")
+        << QByteArray("山田,40,13\n名").chopped(1) << false << 0;
+    QTest::newRow("Shift_JIS 名前") << name << true << 0;
+    QTest::newRow("Shift_JIS after ASCII, CR LF") << "40,13\r\n" + name + ",40,13\r\n" << true << 0;
+    QTest::newRow("Shift_JIS half-width katakana")
+        << QByteArray("\xd4\xcf\xc0\xde,40,13") << true << 0;
+    QTest::newRow("UTF-8 cut short before the end")
+        << QByteArray("名前").left(2) + ",40" << true << 0;
+    QTest::newRow("an encoded surrogate") << QByteArray("\xed\xa0\x80") << true << 0;
+}
+
+void PoolingTest::fileEncodingIsToldFromTheBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, shiftJis);
+    QFETCH(int, skip);
+    const FileTextStart start = FileEncodingOf(bytes.toStdString());
+    QCOMPARE(start.encoding == FileEncoding::ShiftJis, shiftJis);
+    QCOMPARE(start.skip, static_cast<std::size_t>(skip));
 }
 
 void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {

@@ -1,5 +1,8 @@
 #include "web/design_values.h"
 
+#include "controller/class_content.h"
+#include "design/class_figures.h"
+#include "design/class_window.h"
 #include "design/cues.h"
 #include "design/form1_layout.h"
 #include "design/help_page.h"
@@ -7,6 +10,8 @@
 #include "design/texts.h"
 #include "design/units.h"
 #include "engine/deck.h"
+#include "pooling/class_pool.h"
+#include "pooling/pooling_texts.h"
 
 #include <array>
 #include <cstdio>
@@ -186,6 +191,101 @@ val TextsDesign() {
     return texts;
 }
 
+val Captioned(const Form5Layout::Button& button) {
+    val value = val::object();
+    value.set("caption", std::string(button.caption));
+    value.set("rect", Pixels(button.rect));
+    return value;
+}
+
+// The class window: its controls in CSS pixels, its texts, and every text the
+// pooling may answer with, so that the page's font holds their characters.
+val ClassWindowDesign() {
+    namespace L = Form5Layout;
+    val window = val::object();
+    window.set("title", std::string(L::Title));
+    window.set("client", Size(L::ClientWidth, L::ClientHeight));
+    window.set("font", Font(L::Font));
+    val buttons = val::object();
+    buttons.set("openFile", Captioned(L::OpenFile));
+    buttons.set("copySummary", Captioned(L::CopySummary));
+    buttons.set("copyFigures", Captioned(L::CopyFigures));
+    buttons.set("close", Captioned(L::Close));
+    window.set("buttons", buttons);
+    window.set("rule", Rule(L::RuleLeft, L::RuleRight, L::RuleY));
+    window.set("pasteCaption", std::string(L::PasteCaption));
+    window.set("pasteCaptionRect", Pixels(L::PasteCaptionRect));
+    window.set("pasteBox", Pixels(L::PasteBox));
+    window.set("totals", Pixels(L::Totals));
+    window.set("takenLines", Pixels(L::TakenLines));
+    window.set("takenLinesName", std::string(L::TakenLinesName));
+    window.set("answers", Pixels(L::Answers));
+    window.set("answersName", std::string(L::AnswersName));
+    window.set("pooledSurface", Pixels(L::PooledSurface));
+    window.set("pooledName", std::string(L::PooledName));
+    window.set("spreadSurface", Pixels(L::SpreadSurface));
+    window.set("spreadName", std::string(L::SpreadName));
+    window.set("surfaceBorder", TwipsToPixels(SurfaceBorderTwips));
+    window.set("recomputeMs", ClassRecomputeMilliseconds);
+    window.set("maxFileBytes", static_cast<double>(MaxPastedBytes));
+
+    val texts = val::object();
+    texts.set("menuItem", std::string(ClassTexts::MenuItem));
+    texts.set("shareSummary", std::string(ClassTexts::ShareSummary));
+    texts.set("labelColumn", std::string(ClassTexts::LabelColumn));
+    texts.set("trialsColumn", std::string(ClassTexts::TrialsColumn));
+    texts.set("hitsColumn", std::string(ClassTexts::HitsColumn));
+    texts.set("ratioColumn", std::string(ClassTexts::RatioColumn));
+    texts.set("totalsRow", std::string(ClassTexts::TotalsRow));
+    texts.set("openFileTitle", std::string(ClassTexts::OpenFileTitle));
+    texts.set("fileFilter", std::string(ClassTexts::FileFilter));
+    texts.set("fileTooLarge", PoolingTexts::FileTooLargeText());
+    texts.set("fileUnreadable", std::string(PoolingTexts::FileUnreadable));
+    window.set("texts", texts);
+
+    using namespace PoolingTexts;
+    const std::array<std::string_view, 32> messages = {
+        TooLarge,
+        Taken,
+        SameAsEarlier,
+        PassedOver,
+        Refused,
+        ColumnCount,
+        NotWholeNumber,
+        NotDecimal,
+        TrialsOutOfRange,
+        HitsExceedTrials,
+        RatioMismatch,
+        TheoryMismatch,
+        CheckpointNotReached,
+        CheckpointAboveTrial,
+        CheckpointBelowEarlier,
+        CheckpointAboveEarlierByMore,
+        CheckpointAboveTotal,
+        CheckpointBelowPossible,
+        OverLineLimit,
+        OverReadLimit,
+        PoolingTexts::TrialsColumn,
+        PoolingTexts::HitsColumn,
+        PoolingTexts::RatioColumn,
+        TheoryColumn,
+        CheckpointColumn,
+        NothingTaken,
+        TotalsTheory,
+        LineName,
+        SummaryCounts,
+        SummaryRefused,
+        ClassFigures::PooledXAxisCaption,
+        ClassFigures::NoCheckpoints,
+    };
+    val shown = val::array();
+    for (const std::string_view message : messages) {
+        shown.call<void>("push", std::string(message));
+    }
+    window.set("messages", shown);
+    return window;
+}
+
 constexpr std::size_t NumbersPerStep = 6;
 
 float StepKindNumber(GraphFigure::StepKind kind) {
@@ -207,6 +307,7 @@ val Design() {
     design.set("main", MainWindowDesign());
     design.set("graph", GraphDesign());
     design.set("help", HelpDesign());
+    design.set("classWindow", ClassWindowDesign());
     design.set("texts", TextsDesign());
     design.set("windowFont", Font(WindowFont));
     design.set("red", CssColour(Colours::Red));
