@@ -565,9 +565,9 @@ describe("class window", () => {
     assert.equal(dropped, "40 13\n一班,800,250\n400 120");
     await settle();
     assert.deepEqual((await classShown(page)).rows.map((row) => row.slice(0, 3)), [
-      ["1", "40", "13"],
+      ["1行目", "40", "13"],
       ["一班", "800", "250"],
-      ["3", "400", "120"],
+      ["3行目", "400", "120"],
     ]);
 
     await page.evaluate(() => {
