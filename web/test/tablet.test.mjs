@@ -263,7 +263,10 @@ test("the class window by touch, held upright: below the counts, a paste pooled,
   assert.deepEqual((await menu()).items, ["集計をコピー", "集計を送る", "グラフをコピー", "グラフを送る"]);
   await tapItem("集計を送る");
   await page.waitForFunction(() => shared.length > 0);
-  assert.equal((await page.evaluate(() => shared[0])).split("\n").length, pupils.pupils + 2);
+  // A header, a row per pupil and the totals.
+  const summary = (await page.evaluate(() => shared[0])).trimEnd().split("\n");
+  assert.equal(summary.length, pupils.pupils + 2);
+  assert.match(summary.at(-1), new RegExp(`^合計\t${pupils.trials}\t${pupils.hits}\t${pupils.ratio}`));
 
   await tap(windowButton(page, "class-window", "閉じる"));
   assert.equal(await page.evaluate(() => document.getElementById("class-window").hidden), true);
