@@ -37,6 +37,13 @@ async function pooledClass(page) {
   const text = [...lines.slice(0, 10), BadLines[0], ...lines.slice(10, 30), BadLines[1], ...lines.slice(30)].join("\n");
   await page.keyboard.sendCharacter(text);
   await runFrames(page, { until: () => !virtualTime.waiting, frameMs: 250 });
+  // The text from its start, names and header in view.
+  await page.evaluate(() => {
+    const box = document.getElementById("class-paste");
+    box.setSelectionRange(0, 0);
+    box.scrollTop = 0;
+    box.scrollLeft = 0;
+  });
 }
 
 const Shots = [
