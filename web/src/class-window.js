@@ -145,15 +145,13 @@ export class ClassWindow extends PageWindow {
   // The core's results: the totals, the lines taken, the answers and the two
   // figures with what they show in words.
   showResults({ totals, rows, answers, pooled, spread }) {
-    this.totals.textContent = totals;
-    this.rows.replaceChildren(
-      ...rows.map(({ label, trials, hits, ratio }) => {
-        const row = element("tr");
-        row.append(...[label, trials, hits, ratio].map((text) => element("td", { textContent: text })));
-        return row;
-      }),
-    );
-    this.answerList.replaceChildren(...answers.map((answer) => element("li", { textContent: answer })));
+    setText(this.totals, totals);
+    // Typing changes a line or two of a thousand: the rows and answers on
+    // view are kept and only their changed texts set.
+    keepChildren(this.rows, rows, makeRow, (row, { label, trials, hits, ratio }) => {
+      [label, trials, hits, ratio].forEach((text, column) => setText(row.cells[column], text));
+    });
+    keepChildren(this.answerList, answers, () => element("li"), setText);
     this.figures[0].setFigure(pooled);
     this.figures[1].setFigure(spread);
     if (this.visible && this.ratio) {
@@ -185,6 +183,32 @@ export class ClassWindow extends PageWindow {
     context.drawImage(spread, 0, pooled.height + gap);
     return canvas;
   }
+}
+
+function setText(node, text) {
+  if (node.textContent !== text) {
+    node.textContent = text;
+  }
+}
+
+function makeRow() {
+  const row = element("tr");
+  row.append(element("td"), element("td"), element("td"), element("td"));
+  return row;
+}
+
+// Makes `parent` hold a child per item, reusing the children it has: `make()`
+// adds one, `fill(child, item)` shows the item in it.
+function keepChildren(parent, items, make, fill) {
+  while (parent.children.length > items.length) {
+    parent.lastElementChild.remove();
+  }
+  const added = [];
+  for (let i = parent.children.length; i < items.length; ++i) {
+    added.push(make());
+  }
+  parent.append(...added);
+  items.forEach((item, i) => fill(parent.children[i], item));
 }
 
 // A list that scrolls inside its designed rectangle, named for a screen reader.
