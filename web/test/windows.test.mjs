@@ -523,6 +523,15 @@ describe("class window", () => {
     );
     assert.ok(described[0].includes(pupils.ratio) && described[1] !== "", JSON.stringify(described));
 
+    // The summary as text, a header, a row per pupil and the totals; both
+    // figures as one picture, one above the other.
+    await windowButton(page, "class-window", "集計をコピー").click();
+    await windowButton(page, "class-window", "グラフをコピー").click();
+    await page.waitForFunction(() => copied.length >= 2);
+    const [summary, picture] = await page.evaluate(() => copied);
+    assert.equal(summary.trimEnd().split("\n").length, pupils.pupils + 2);
+    assert.deepEqual(picture, { type: "image/png", width: 440, height: 552 });
+
     await page.keyboard.press("Escape");
     assert.deepEqual(await visibleWindows(page), ["main-window"]);
     assert.equal(await focusedName(page), "トランプをきる", "back where the focus was");
