@@ -32,8 +32,8 @@ struct ClassResults {
     std::string totals;
     std::vector<ClassTableRow> rows;
     // The answer to every non-blank line in order (taken, passed over, or
-    // refused with its line number and reason), or the one answer to text
-    // that is too large.
+    // refused with its line number and reason) up to the line where reading
+    // stops at a limit, or the one answer to text that is too large.
     std::vector<std::string> answers;
     // Said once when the results settle, e.g. "35人、35000回、３の倍数
     // 10771枚、割合 0.3077429、読めない行 1".

@@ -5,6 +5,7 @@
 #include "pooling/file_encoding.h"
 #include "web/design_values.h"
 
+#include <array>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <string>
@@ -32,29 +33,77 @@ val FigureValue(const ClassFigure& figure) {
     return value;
 }
 
+// A JSON string: the text's characters as they are, with quotes,
+// backslashes and control characters escaped.
+void AppendJsonString(std::string& json, std::string_view text) {
+    constexpr std::string_view Hex = "0123456789abcdef";
+    json += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            json.append("\\u00").append(1, Hex[byte >> 4]).append(1, Hex[byte & 0xF]);
+        } else {
+            json += c;
+        }
+    }
+    json += '"';
+}
+
+void AppendJsonField(std::string& json, std::string_view name, std::string_view text) {
+    AppendJsonString(json, name);
+    json += ':';
+    AppendJsonString(json, text);
+}
+
+// Everything but the figures crosses into the page as one JSON text, parsed
+// there: thousands of small strings would each be decoded on their own.
 val ResultsValue(const ClassResults& results) {
-    val rows = val::array();
+    std::string json = "{";
+    AppendJsonField(json, "totals", results.totals);
+    json += ",\"rows\":[";
     for (const ClassTableRow& row : results.rows) {
-        val value = val::object();
-        value.set("label", row.label);
-        value.set("trials", row.trials);
-        value.set("hits", row.hits);
-        value.set("ratio", row.ratio);
-        rows.call<void>("push", value);
+        json += '{';
+        AppendJsonField(json, "label", row.label);
+        json += ',';
+        AppendJsonField(json, "trials", row.trials);
+        json += ',';
+        AppendJsonField(json, "hits", row.hits);
+        json += ',';
+        AppendJsonField(json, "ratio", row.ratio);
+        json += "},";
     }
-    val answers = val::array();
+    if (json.back() == ',') {
+        json.pop_back();
+    }
+    json += "],\"answers\":[";
     for (const std::string& answer : results.answers) {
-        answers.call<void>("push", answer);
+        AppendJsonString(json, answer);
+        json += ',';
     }
-    val value = val::object();
-    value.set("totals", results.totals);
-    value.set("rows", rows);
-    value.set("answers", answers);
-    value.set("announcement", results.announcement);
-    value.set("summaryText", results.summaryText);
+    if (json.back() == ',') {
+        json.pop_back();
+    }
+    json += "],";
+    AppendJsonField(json, "announcement", results.announcement);
+    json += ',';
+    AppendJsonField(json, "summaryText", results.summaryText);
+    json += '}';
+    val value = val::global("JSON").call<val>("parse", json);
     value.set("pooled", FigureValue(results.pooled));
     value.set("spread", FigureValue(results.spread));
     return value;
+}
+
+// The page's text as UTF-8, encoded by the browser itself and copied in one go.
+std::string Utf8Of(const val& text) {
+    const val bytes = val::global("TextEncoder").new_().call<val>("encode", text);
+    std::string utf8(bytes["length"].as<std::size_t>(), '\0');
+    val(emscripten::typed_memory_view(utf8.size(), reinterpret_cast<unsigned char*>(utf8.data())))
+        .call<void>("set", bytes);
+    return utf8;
 }
 
 // The page's side of the class window: its timer and its view, each call
@@ -76,7 +125,7 @@ private:
 class WebClassWindow {
 public:
     explicit WebClassWindow(val page) : m_view(std::move(page)), m_controller(m_view, m_view) {}
-    void textChanged(std::string text) { m_controller.textChanged(std::move(text)); }
+    void textChanged(const val& text) { m_controller.textChanged(Utf8Of(text)); }
     void tick() { m_controller.tick(); }
     val results() const { return ResultsValue(m_controller.results()); }
 
@@ -85,8 +134,8 @@ private:
     ClassWindowController m_controller;
 };
 
-val ClassResultsOf(const std::string& text) {
-    return ResultsValue(ComputeClassResults(text));
+val ClassResultsOf(const val& text) {
+    return ResultsValue(ComputeClassResults(Utf8Of(text)));
 }
 
 // A file's bytes as a Uint8Array, or as a string of one character a byte
