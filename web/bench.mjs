@@ -181,7 +181,7 @@ try {
       }
       const graphTimes = await largestGraph(page, Math.max(runs, 10));
       // 999 pupils and one line changed each run: the rules take 1000 lines at most.
-      const classTimes = await classOf1000(page, Math.max(runs, 10), classLines({ pupils: 999 }).lines);
+      const classTimes = await classOf1000(page, Math.max(runs, 20), classLines({ pupils: 999 }).lines);
       await page.close();
       const ratio = median(shuffling) / median(idle);
       console.log(`${engine}:`);
