@@ -80,6 +80,9 @@ const NiceAxis& AxisFor(std::int64_t maximum) {
     return axis == NiceAxes.end() ? NiceAxes.back() : *axis;
 }
 
+// Room enough for the axes, their ticks and labels, the captions and bars.
+constexpr std::size_t FixedSteps = 100;
+
 // A label is centred under its tick, at about this width per digit.
 constexpr float HalfDigitWidth = 8;
 // The captions: the y axis's as in the graph, the x axis's above its right end.
@@ -174,7 +177,11 @@ std::vector<Step> PooledSteps(std::span<const Cumulative> afterEachLine) {
         PooledAxisMaximum(afterEachLine.empty() ? 0 : afterEachLine.back().trials);
     const NiceAxis& axis = AxisFor(maximum);
     std::vector<Step> steps;
-    steps.reserve(4 * afterEachLine.size() + 2 * 1000 + 100);
+    // A line, a point and a mark of two lines per line; two bounds of at most
+    // a step per unit across; the axes, ticks and labels.
+    const auto bandSteps =
+        2 * static_cast<std::size_t>(GraphFigure::AxisRight - GraphFigure::AxisLeft);
+    steps.reserve(4 * afterEachLine.size() + bandSteps + FixedSteps);
     GraphFigure::AddRatioAxes(steps);
     for (int tick = 0; tick < axis.ticks; ++tick) {
         const TickText& label = axis.labels[static_cast<std::size_t>(tick)];
@@ -211,7 +218,8 @@ std::vector<Step> SpreadSteps(const RatiosByCheckpoint& ratios) {
     for (const std::span<const double> column : ratios) {
         dots += column.size();
     }
-    steps.reserve(3 * dots + 100);
+    // A point and a mark of two lines per dot; the axes, ticks, labels and bars.
+    steps.reserve(3 * dots + FixedSteps);
     GraphFigure::AddRatioAxes(steps);
     for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
         AddXTick(steps, CheckpointX(i), CheckpointLabels[i]);

@@ -142,7 +142,7 @@ val ClassResultsOf(const val& text) {
 // (as FileReader's readAsBinaryString gives them).
 std::string BytesOf(const val& bytes) {
     if (bytes.isString()) {
-        const std::wstring characters = bytes.as<std::wstring>();
+        const auto characters = bytes.as<std::wstring>();
         std::string text;
         text.reserve(characters.size());
         for (const wchar_t character : characters) {
