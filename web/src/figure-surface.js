@@ -13,10 +13,11 @@ export const NoFigure = { numbers: new Float32Array(0), texts: [], palette: [] }
 // The canvas as the desktop's drawing surface: user units to the device pixel
 // whose area holds the point, lines and points in whole pixels without
 // smoothing and as wide as one CSS pixel, text with its top-left corner at
-// the point. Lines and points are set in the canvas's pixels directly, which
-// keeps a figure of ten thousand lines to a few milliseconds; the texts are
-// written by the canvas over what is drawn before them. `fixedPart` keeps
-// the pixels up to the last text for the next paint of the same figure.
+// the point. Lines and points are set in the canvas's pixels directly, 32
+// bits a pixel, which keeps a figure of ten thousand lines to a few
+// milliseconds; the texts are written by the canvas over what is drawn before
+// them. `fixedPart` keeps the pixels up to the last text for the next paint
+// of the same figure at the same size, and the pixels' buffer for reuse.
 // `layout` gives the surface's user units (`scale`: left, top, width,
 // height), its background (`surfaceBack`) and its font (`font.points`).
 export class Surface {
@@ -27,81 +28,89 @@ export class Surface {
     this.ratio = ratio;
     this.pen = Math.max(1, Math.round(ratio));
     this.layout = layout;
+    this.scale = layout.scale;
     this.fixedPart = fixedPart;
-    this.colours = new Map();
   }
 
   paint({ numbers, texts, palette }) {
-    const context = this.context;
     const steps = numbers.length / NumbersPerStep;
-    const kind = (step) => numbers[step * NumbersPerStep];
     let lastText = steps - 1;
-    while (lastText >= 0 && kind(lastText) !== Kind.text) {
+    while (lastText >= 0 && numbers[lastText * NumbersPerStep] !== Kind.text) {
       --lastText;
     }
-    const fixedNumbers = Array.from(numbers.subarray(0, (lastText + 1) * NumbersPerStep));
-    const key = JSON.stringify([this.width, this.height, this.ratio, fixedNumbers, texts]);
+    const key = {
+      width: this.width,
+      height: this.height,
+      ratio: this.ratio,
+      numbers: numbers.slice(0, (lastText + 1) * NumbersPerStep),
+      texts: [...texts],
+      palette: [...palette],
+    };
+    const values = Uint32Array.from(palette, pixelValue);
+    const fixed = this.fixedPart;
     let from = 0;
-    if (this.fixedPart.key === key) {
-      this.image = context.createImageData(this.width, this.height);
-      this.pixels = new Uint32Array(this.image.data.buffer);
-      this.pixels.set(this.fixedPart.pixels);
+    let text = 0;
+    if (fixed.key !== undefined && sameKey(fixed.key, key)) {
+      this.usePixels(fixed.image);
+      this.pixels.set(fixed.pixels);
       from = lastText + 1;
     } else {
-      context.fillStyle = this.layout.surfaceBack;
-      context.fillRect(0, 0, this.width, this.height);
-      this.prepareText();
-      this.readPixels();
+      fixed.key = undefined;
+      this.usePixels(fixed.image);
+      this.pixels.fill(pixelValue(this.layout.surfaceBack));
     }
-    // Every text stands before the last one's end.
-    let text = from === 0 ? 0 : texts.length;
     for (let step = from; step < steps; ++step) {
       const at = step * NumbersPerStep;
-      const colour = palette[numbers[at + 5]];
-      if (kind(step) === Kind.line) {
-        this.line(numbers[at + 1], numbers[at + 2], numbers[at + 3], numbers[at + 4], colour);
-      } else if (kind(step) === Kind.point) {
-        this.point(numbers[at + 1], numbers[at + 2], colour);
+      const kind = numbers[at];
+      if (kind === Kind.line) {
+        this.line(numbers[at + 1], numbers[at + 2], numbers[at + 3], numbers[at + 4], values[numbers[at + 5]]);
+      } else if (kind === Kind.point) {
+        this.point(numbers[at + 1], numbers[at + 2], values[numbers[at + 5]]);
       } else {
-        // The canvas writes the texts over the pixels drawn so far.
-        context.putImageData(this.image, 0, 0);
-        for (; step < steps && kind(step) === Kind.text; ++step) {
-          this.text(numbers[step * NumbersPerStep + 1], numbers[step * NumbersPerStep + 2], texts[text++]);
-        }
-        --step;
-        this.readPixels();
+        const end = this.writeTexts(numbers, step, steps, texts.slice(text));
+        text += end - step;
+        step = end - 1;
         if (step === lastText) {
-          this.fixedPart.key = key;
-          this.fixedPart.pixels = this.pixels.slice();
+          fixed.key = key;
+          fixed.pixels = this.pixels.slice();
         }
       }
     }
-    context.putImageData(this.image, 0, 0);
+    this.context.putImageData(this.image, 0, 0);
+    fixed.image = this.image;
   }
 
-  readPixels() {
-    this.image = this.context.getImageData(0, 0, this.width, this.height);
+  // The pixels to draw in: `image`'s when it is of the canvas's size, as
+  // a new buffer for each paint would cost as much as the lines.
+  usePixels(image) {
+    this.image =
+      image !== undefined && image.width === this.width && image.height === this.height
+        ? image
+        : this.context.createImageData(this.width, this.height);
     this.pixels = new Uint32Array(this.image.data.buffer);
   }
 
-  // "#rrggbb" as the pixel's four bytes, red first in memory.
-  pixelValue(colour) {
-    let value = this.colours.get(colour);
-    if (value === undefined) {
-      const [red, green, blue] = [1, 3, 5].map((at) => parseInt(colour.slice(at, at + 2), 16));
-      const bytes = new Uint8ClampedArray([red, green, blue, 255]);
-      value = new Uint32Array(bytes.buffer)[0];
-      this.colours.set(colour, value);
+  // The canvas writes the texts of the steps from `step` on over the pixels
+  // drawn so far, which are then read back; returns the step after them.
+  writeTexts(numbers, step, steps, texts) {
+    const context = this.context;
+    context.putImageData(this.image, 0, 0);
+    this.prepareText();
+    let at = step;
+    for (; at < steps && numbers[at * NumbersPerStep] === Kind.text; ++at) {
+      this.text(numbers[at * NumbersPerStep + 1], numbers[at * NumbersPerStep + 2], texts[at - step]);
     }
-    return value;
+    this.image = context.getImageData(0, 0, this.width, this.height);
+    this.pixels = new Uint32Array(this.image.data.buffer);
+    return at;
   }
 
-  pixel(x, y) {
-    const { left, top, width, height } = this.layout.scale;
-    return [
-      Math.floor(((x - left) * this.width) / width),
-      Math.floor(((y - top) * this.height) / height),
-    ];
+  pixelX(x) {
+    return Math.floor(((x - this.scale.left) * this.width) / this.scale.width);
+  }
+
+  pixelY(y) {
+    return Math.floor(((y - this.scale.top) * this.height) / this.scale.height);
   }
 
   // The pixels of a rectangle, clipped to the canvas.
@@ -109,28 +118,34 @@ export class Surface {
     const x0 = Math.max(0, left);
     const x1 = Math.min(this.width, left + width);
     const y1 = Math.min(this.height, top + height);
+    if (x1 <= x0) {
+      return;
+    }
     for (let y = Math.max(0, top); y < y1; ++y) {
-      if (x1 > x0) {
-        this.pixels.fill(value, y * this.width + x0, y * this.width + x1);
-      }
+      this.pixels.fill(value, y * this.width + x0, y * this.width + x1);
     }
   }
 
-  point(x, y, colour) {
-    const [px, py] = this.pixel(x, y);
-    this.fillRect(px, py, this.pen, this.pen, this.pixelValue(colour));
+  point(x, y, value) {
+    this.fillRect(this.pixelX(x), this.pixelY(y), this.pen, this.pen, value);
   }
 
   // Bresenham's line, both ends included, each pixel a pen-wide square.
-  line(x1, y1, x2, y2, colour) {
-    const value = this.pixelValue(colour);
-    const pen = this.pen;
-    let [px, py] = this.pixel(x1, y1);
-    const [qx, qy] = this.pixel(x2, y2);
+  line(x1, y1, x2, y2, value) {
+    const { pen, width, height, pixels } = this;
+    let px = this.pixelX(x1);
+    let py = this.pixelY(y1);
+    const qx = this.pixelX(x2);
+    const qy = this.pixelY(y2);
+    const left = Math.min(px, qx);
+    const top = Math.min(py, qy);
+    const right = Math.max(px, qx) + pen;
+    const bottom = Math.max(py, qy) + pen;
+    if (right <= 0 || bottom <= 0 || left >= width || top >= height) {
+      return;
+    }
     if (px === qx || py === qy) {
-      const left = Math.min(px, qx);
-      const top = Math.min(py, qy);
-      this.fillRect(left, top, Math.abs(qx - px) + pen, Math.abs(qy - py) + pen, value);
+      this.fillRect(left, top, right - left, bottom - top, value);
       return;
     }
     const dx = Math.abs(qx - px);
@@ -138,15 +153,19 @@ export class Surface {
     const sx = px < qx ? 1 : -1;
     const sy = py < qy ? 1 : -1;
     let error = dx + dy;
-    const pixels = this.pixels;
-    const { width, height } = this;
+    // Wholly on the canvas, the pixels are set without a look at its edges.
+    const inside = left >= 0 && top >= 0 && right <= width && bottom <= height;
+    const rowStep = sy * width;
+    let index = py * width + px;
     for (;;) {
-      if (pen === 1) {
-        if (px >= 0 && px < width && py >= 0 && py < height) {
-          pixels[py * width + px] = value;
-        }
-      } else {
+      if (!inside) {
         this.fillRect(px, py, pen, pen, value);
+      } else if (pen === 1) {
+        pixels[index] = value;
+      } else {
+        for (let row = index, end = index + pen * width; row < end; row += width) {
+          pixels.fill(value, row, row + pen);
+        }
       }
       if (px === qx && py === qy) {
         return;
@@ -155,10 +174,12 @@ export class Surface {
       if (doubled >= dy) {
         error += dy;
         px += sx;
+        index += sx;
       }
       if (doubled <= dx) {
         error += dx;
         py += sy;
+        index += rowStep;
       }
     }
   }
@@ -172,8 +193,41 @@ export class Surface {
   }
 
   text(x, y, text) {
-    const [px, py] = this.pixel(x, y);
     this.context.fillStyle = Theme.windowText;
-    this.context.fillText(text, px, py + this.ascent);
+    this.context.fillText(text, this.pixelX(x), this.pixelY(y) + this.ascent);
   }
+}
+
+// "#rrggbb" as the pixel's four bytes, red first in memory.
+function pixelValue(colour) {
+  const bytes = new Uint8ClampedArray(4);
+  [1, 3, 5].forEach((at, i) => {
+    bytes[i] = parseInt(colour.slice(at, at + 2), 16);
+  });
+  bytes[3] = 255;
+  return new Uint32Array(bytes.buffer)[0];
+}
+
+// Whether the part before the last text is the same.
+function sameKey(a, b) {
+  return (
+    a.width === b.width &&
+    a.height === b.height &&
+    a.ratio === b.ratio &&
+    sameItems(a.numbers, b.numbers) &&
+    sameItems(a.texts, b.texts) &&
+    sameItems(a.palette, b.palette)
+  );
+}
+
+function sameItems(a, b) {
+  if (a.length !== b.length) {
+    return false;
+  }
+  for (let i = 0; i < a.length; ++i) {
+    if (a[i] !== b[i]) {
+      return false;
+    }
+  }
+  return true;
 }

@@ -49,8 +49,13 @@ export class GraphWindow extends PageWindow {
   // any scale.
   draw(ratio) {
     this.ratio = ratio;
-    this.canvas.width = Math.max(1, Math.round(this.inner.width * ratio));
-    this.canvas.height = Math.max(1, Math.round(this.inner.height * ratio));
+    // Each paint covers every pixel: the canvas is cleared only by a new size.
+    const width = Math.max(1, Math.round(this.inner.width * ratio));
+    const height = Math.max(1, Math.round(this.inner.height * ratio));
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+    }
     new Surface(this.canvas, ratio, this.layout, this.fixedPart).paint(this.figure);
   }
 
