@@ -258,8 +258,13 @@ class FigureView {
   }
 
   paintOn(canvas, ratio, fixedPart) {
-    canvas.width = Math.max(1, Math.round(this.inner.width * ratio));
-    canvas.height = Math.max(1, Math.round(this.inner.height * ratio));
+    // Each paint covers every pixel: the canvas is cleared only by a new size.
+    const width = Math.max(1, Math.round(this.inner.width * ratio));
+    const height = Math.max(1, Math.round(this.inner.height * ratio));
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+    }
     new Surface(canvas, ratio, { ...this.look, scale: this.scale }, fixedPart).paint(this.figure);
   }
 
