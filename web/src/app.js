@@ -7,7 +7,6 @@ import { MainWindow } from "./main-window.js";
 import { GraphWindow } from "./graph.js";
 import { HelpWindow } from "./help.js";
 import { ClassSession } from "./class-session.js";
-import { copyPicture, copyText } from "./clipboard.js";
 import { Stage } from "./stage.js";
 import { BrowserTime, FrameTicker } from "./ticker.js";
 import { CuePlayer } from "./cues.js";
@@ -62,7 +61,6 @@ async function startProgram(core, design, closedScreen) {
     announcer,
     box,
     stage: { show: (window) => stage.show(window), hide: (window) => stage.hide(window) },
-    copy: { text: copyText, picture: copyPicture },
     closed: (returnFocus) => focusAfterClose(returnFocus),
   });
   const stage = new Stage(stageElement, {

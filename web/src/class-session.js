@@ -5,10 +5,12 @@
 import { ClassWindow } from "./class-window.js";
 import { FrameTicker } from "./ticker.js";
 import { readFileText } from "./file-text.js";
+import { copyPicture, copyText } from "./clipboard.js";
 
 export class ClassSession {
-  // `closed()` hands the focus back to the window under it.
-  constructor({ core, design, icon, time, announcer, box, stage, copy, closed }) {
+  // `stage` shows and hides the window; `closed(returnFocus)` hands the focus
+  // back to the window under it.
+  constructor({ core, design, icon, time, announcer, box, stage, closed }) {
     const layout = design.classWindow;
     this.stage = stage;
     this.closed = closed;
@@ -18,8 +20,8 @@ export class ClassSession {
       icon,
       onText: (text) => this.rules.textChanged(text),
       onFiles: (files) => this.readFiles(files),
-      onCopySummary: () => copy.text(this.summary()),
-      onCopyFigures: () => copy.picture(this.window.snapshot(globalThis.devicePixelRatio || 1)),
+      onCopySummary: () => copyText(this.summary()),
+      onCopyFigures: () => copyPicture(this.window.snapshot(globalThis.devicePixelRatio || 1)),
       onClose: () => this.close(),
     });
     const { buttons, texts } = layout;
