@@ -41,6 +41,10 @@ constexpr TickText TextOf(std::int64_t value) {
     return text;
 }
 
+constexpr std::string_view TextView(const TickText& text) {
+    return {text.characters.data(), text.length};
+}
+
 // An axis end with its ticks: fifths of 10^k and of 5·10^k, quarters of 2·10^k.
 struct NiceAxis {
     std::int64_t maximum = 0;
@@ -104,8 +108,13 @@ constexpr float DotSpacing = 12;
 constexpr float DotsRoom = 150;
 constexpr float BarOffset = 20;
 constexpr float BarEndHalfWidth = 6;
-constexpr std::array<std::string_view, Checkpoints.size()> CheckpointLabels = {"10", "50", "100",
-                                                                               "500", "1000"};
+constexpr std::array<TickText, Checkpoints.size()> CheckpointLabels = [] {
+    std::array<TickText, Checkpoints.size()> labels{};
+    for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+        labels[i] = TextOf(Checkpoints[i]);
+    }
+    return labels;
+}();
 
 Step Line(UserPoint from, UserPoint to, int colour) {
     return {StepKind::Line, from, to, colour, {}};
@@ -184,9 +193,8 @@ std::vector<Step> PooledSteps(std::span<const Cumulative> afterEachLine) {
     steps.reserve(4 * afterEachLine.size() + bandSteps + FixedSteps);
     GraphFigure::AddRatioAxes(steps);
     for (int tick = 0; tick < axis.ticks; ++tick) {
-        const TickText& label = axis.labels[static_cast<std::size_t>(tick)];
         AddXTick(steps, PooledTrialToX(axis.step * (tick + 1), maximum),
-                 {label.characters.data(), label.length});
+                 TextView(axis.labels[static_cast<std::size_t>(tick)]));
     }
     steps.push_back(Text(YCaptionAt, GraphFigure::YAxisCaption));
     steps.push_back(Text(PooledXCaptionAt, PooledXAxisCaption));
@@ -222,7 +230,7 @@ std::vector<Step> SpreadSteps(const RatiosByCheckpoint& ratios) {
     steps.reserve(3 * dots + FixedSteps);
     GraphFigure::AddRatioAxes(steps);
     for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
-        AddXTick(steps, CheckpointX(i), CheckpointLabels[i]);
+        AddXTick(steps, CheckpointX(i), TextView(CheckpointLabels[i]));
     }
     steps.push_back(Text(YCaptionAt, GraphFigure::YAxisCaption));
     steps.push_back(Text(SpreadXCaptionAt, GraphFigure::XAxisCaption));

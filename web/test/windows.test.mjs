@@ -195,6 +195,33 @@ describe("graph figure", () => {
       await windowButton(page, "graph-window", "閉じる").click();
     }
   });
+
+  test("lines to the canvas's right edge and past it stay on their rows", async () => {
+    await open();
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    await button(page, "グラフ表示").click();
+    const blueInLeftHalf = await page.evaluate(() => {
+      const { graph } = toranpu;
+      const { left, top, width, height } = graph.layout.scale;
+      const [line, curveColour] = [0, 9];
+      const ends = [0.25, 0.75].flatMap((y) => [1, 1.5].map((x) => [left + width * x, top + height * y]));
+      const numbers = ends.flatMap(([x, y]) => [line, left + width / 2, top + height / 2, x, y, curveColour]);
+      graph.setFigure({ numbers: new Float32Array(numbers), texts: [], palette: graph.figure.palette }, "");
+      let count = 0;
+      // Pens of one pixel and of two.
+      for (const ratio of [1, 2]) {
+        graph.draw(ratio);
+        const canvas = graph.canvas;
+        const data = canvas.getContext("2d").getImageData(0, 0, canvas.width / 2, canvas.height).data;
+        for (let i = 0; i < data.length; i += 4) {
+          count += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
+        }
+      }
+      return count;
+    });
+    assert.equal(blueInLeftHalf, 0);
+  });
 });
 
 // The figure's steps by palette number, as the core hands them over.
@@ -269,6 +296,15 @@ describe("graph menu's choices", () => {
     );
     // A change is told as it is made.
     assert.equal(await page.evaluate(() => document.getElementById("announcer").textContent), description);
+
+    // Both off again: the designed figure again, nothing left of the others.
+    for (const move of ["ArrowDown", "ArrowUp"]) {
+      await page.keyboard.press("ContextMenu");
+      await page.keyboard.press(move);
+      await page.keyboard.press("Enter");
+    }
+    assert.equal(await canvasPixels(magenta), 0);
+    assert.equal(await canvasPixels(grey), greyAsDesigned);
   });
 });
 
