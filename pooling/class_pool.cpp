@@ -48,8 +48,14 @@ ClassPool PoolClassText(std::string_view text) {
         Summarise(pool);
         return pool;
     }
+    // Room for every line up to the limits at once: growing moves every
+    // answer again and again.
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    pool.answers.reserve(std::min(lines, static_cast<std::size_t>(MaxReadLines) + 1));
+    pool.lines.reserve(std::min(lines, static_cast<std::size_t>(MaxTakenLines)));
     // Each taken line's text, to find a line pasted twice.
     std::unordered_map<std::string_view, int> takenLines;
+    takenLines.reserve(pool.lines.capacity());
     int lineNumber = 0;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -5,10 +5,10 @@
 #include "pooling/file_encoding.h"
 #include "web/design_values.h"
 
-#include <array>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
