@@ -30,8 +30,9 @@ inline constexpr int RuleY = 420;
 // The caption over the text box, which also names it for a screen reader.
 inline constexpr const char* PasteCaption =
     "結果の行をここに貼り付けてください（表計算ソフトからのコピー、CSV、「回数 枚数」）";
-inline constexpr TwipsRect PasteCaptionRect{120, 480, 4680, 300}; // Label1
-inline constexpr TwipsRect PasteBox{120, 780, 4680, 3000};        // Text1
+// Two lines: the caption wraps at the text box's width.
+inline constexpr TwipsRect PasteCaptionRect{120, 480, 4680, 480}; // Label1
+inline constexpr TwipsRect PasteBox{120, 960, 4680, 2820};        // Text1
 // The totals beside the theoretical probability.
 inline constexpr TwipsRect Totals{120, 3900, 4680, 600}; // Label2
 // The lines taken, one row each: label (or line number), trials, hits, ratio.
