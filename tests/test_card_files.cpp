@@ -1,5 +1,6 @@
 // The committed card pictures and icon files: their stored form, and that the
 // generator's drawing code reproduces them exactly.
+#include "tests/support/folders.h"
 #include "tests/support/suit_names.h"
 #include "tools/cardgen/card_face.h"
 #include "tools/cardgen/card_files.h"
@@ -18,7 +19,7 @@ constexpr int RowBytes = 208;
 constexpr int PixelBytesPerRow = 69 * 3;
 constexpr int IconFileSize = 3262;
 
-const QString Root = QStringLiteral(PROJECT_SOURCE_DIR);
+const QString Root = QString::fromUtf8(ProjectSourceDir);
 
 QByteArray readFile(const QString& relativePath) {
     QFile file(Root + QLatin1Char('/') + relativePath);

@@ -1,6 +1,7 @@
 // The pictures the main window shows: picture i must depict the card whose
 // rank RankOf(i) counts, in its suit's colour, and be embedded in the program.
 #include "engine/deck.h"
+#include "tests/support/folders.h"
 #include "tests/support/form1_fixture.h"
 #include "tests/support/suit_names.h"
 #include "tools/cardgen/card_face.h"
@@ -76,8 +77,9 @@ private slots:
         const auto card = static_cast<CardIndex>(index);
         const QImage picture = embeddedPicture(card);
         QCOMPARE(picture.size(), PictureSize);
-        const QString file = QStringLiteral(PROJECT_SOURCE_DIR "/assets/cards/%1.bmp")
-                                 .arg(index, 2, 10, QLatin1Char('0'));
+        const QString file =
+            (QString::fromUtf8(ProjectSourceDir) + QStringLiteral("/assets/cards/%1.bmp"))
+                .arg(index, 2, 10, QLatin1Char('0'));
         QVERIFY(picture == QImage(file).convertToFormat(QImage::Format_RGB32));
         const QRgb suitColour = index <= LastBlackCard ? Black : Red;
         const QString mismatch = cornerMismatch(picture, RankOf(card), suitColour);

@@ -2,6 +2,7 @@
 // escapes a handler. The error case runs this test binary again as a child.
 #include "platform/application.h"
 #include "platform/error_report.h"
+#include "tests/support/folders.h"
 
 #include <QProcess>
 #include <QTimer>
@@ -54,7 +55,7 @@ void ProgramTest::withoutAWorkingDisplayItSaysSoOnceAndFails() {
         env.insert(QStringLiteral("DISPLAY"), display);
     }
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(TOOLS_BINARY_DIR "/toranpu"), {});
+    program.start(QString::fromUtf8(ToolsBinaryDir) + QStringLiteral("/toranpu"), {});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), exitCode);

@@ -1,6 +1,7 @@
 // The two shipped cue files: their format, length and fades, and that the
 // generator still makes exactly these bytes.
 
+#include "tests/support/folders.h"
 #include "tools/wavgen/wav_synth.h"
 
 #include <QFile>
@@ -49,7 +50,7 @@ WavFile Parse(const QByteArray& bytes) {
 }
 
 QByteArray ReadAsset(const QString& name) {
-    QFile file(QStringLiteral(PROJECT_SOURCE_DIR "/assets/") + name);
+    QFile file(QString::fromUtf8(ProjectSourceDir) + QStringLiteral("/assets/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }

@@ -5,12 +5,14 @@
 // while cards cycle, and automatic runs of 1000 trials (click to 初期化
 // enabled) against their floor of 1001 ticks of 1 ms, and the graph at its
 // largest (both choices on, nine earlier runs of 1000, a current one of
-// 100000): its figure computed and painted.
+// 100000): its figure computed and painted; and the class window given 1000
+// pupils' lines: read, pooled and both figures painted.
 //   web/bench.mjs [RUNS] [ENGINE...]      (after web/build)
 import { dirname } from "node:path";
 import { PagePath, ReadySelector } from "./harness/browser.mjs";
 import { Engines, launchEngine } from "./harness/engines.mjs";
 import { StaticServer } from "./harness/server.mjs";
+import { classLines } from "./harness/class-lines.mjs";
 
 const [runsArgument, ...named] = process.argv.slice(2);
 const runs = Number(runsArgument ?? 5);
@@ -122,6 +124,33 @@ const largestGraph = (page, runs) =>
     return times;
   }, runs);
 
+// Milliseconds from 1000 lines handed to the class window's rules to both of
+// its figures painted, each of `runs` times; each run's text differs from the
+// one before by its last line, so that each is read afresh.
+const classOf1000 = (page, runs, lines) =>
+  page.evaluate(
+    (runs, lines) => {
+      const { classSession } = benchHanded;
+      classSession.open();
+      const canvases = [...document.querySelectorAll("#class-window canvas")];
+      const times = [];
+      for (let i = 0; i < runs; ++i) {
+        const text = `${lines.join("\n")}\n${40 + i} 13`;
+        const began = performance.now();
+        classSession.rules.textChanged(text);
+        classSession.rules.tick();
+        for (const canvas of canvases) {
+          canvas.getContext("2d").getImageData(0, 0, 1, 1);
+        }
+        times.push(performance.now() - began);
+      }
+      classSession.close();
+      return times;
+    },
+    runs,
+    lines,
+  );
+
 const format = (values, digits = 0) => values.map((v) => v.toFixed(digits)).join(", ");
 const NoButton = -1;
 const Shuffle = 1;
@@ -151,6 +180,8 @@ try {
         frames.push(run.frames);
       }
       const graphTimes = await largestGraph(page, Math.max(runs, 10));
+      // 999 pupils and one line changed each run: the rules take 1000 lines at most.
+      const classTimes = await classOf1000(page, Math.max(runs, 20), classLines({ pupils: 999 }).lines);
       await page.close();
       const ratio = median(shuffling) / median(idle);
       console.log(`${engine}:`);
@@ -168,6 +199,11 @@ try {
         `  graph, both choices on, 9 x 1000 earlier and 100000 now, computed and painted: ` +
           `median ${median(graphTimes).toFixed(1)} ms, most ${Math.max(...graphTimes).toFixed(1)} ms ` +
           `[${format(graphTimes, 1)}]`,
+      );
+      console.log(
+        `  class window, 1000 lines read, pooled and both figures painted: ` +
+          `median ${median(classTimes).toFixed(1)} ms, most ${Math.max(...classTimes).toFixed(1)} ms ` +
+          `[${format(classTimes, 1)}]`,
       );
     } finally {
       await browser.close();

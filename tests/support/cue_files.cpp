@@ -1,12 +1,13 @@
 #include "tests/support/cue_files.h"
 
 #include "controller/main_controller.h"
+#include "tests/support/folders.h"
 
 #include <QDir>
 #include <QFile>
 
 QByteArray ShippedCue(const QString& name) {
-    QFile file(QStringLiteral(PROJECT_SOURCE_DIR "/assets/") + name);
+    QFile file(QString::fromUtf8(ProjectSourceDir) + QStringLiteral("/assets/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -1,11 +1,12 @@
 // The web edition's start: loads the rules and the design compiled to
-// WebAssembly, builds the three windows from the design and hands the rules
+// WebAssembly, builds the four windows from the design and hands the rules
 // the page's services.
 import loadCore from "toranpu:core";
 import { cards, cues as cueFiles, icon, wasm } from "toranpu:assets";
 import { MainWindow } from "./main-window.js";
 import { GraphWindow } from "./graph.js";
 import { HelpWindow } from "./help.js";
+import { ClassSession } from "./class-session.js";
 import { Stage } from "./stage.js";
 import { BrowserTime, FrameTicker } from "./ticker.js";
 import { CuePlayer } from "./cues.js";
@@ -50,15 +51,30 @@ async function startProgram(core, design, closedScreen) {
     onClose: () => closeHelp(true),
     onFrameClose: () => closeHelp(false),
   });
+  // The class window stands beside the main window as the help does, and
+  // leaves the pupil's own experiment as it is.
+  const classSession = new ClassSession({
+    core,
+    design,
+    icon,
+    time,
+    announcer,
+    box,
+    stage: { show: (window) => stage.show(window), hide: (window) => stage.hide(window) },
+    closed: (returnFocus) => focusAfterClose(returnFocus),
+  });
   const stage = new Stage(stageElement, {
     primaries: [main, graph],
-    help,
+    secondaries: [help, classSession.window],
     safeArea: document.getElementById("safe-area"),
     notice: document.getElementById("notice"),
     onScale: (ratio) => {
       main.setDeviceRatio(ratio);
       if (graph.visible) {
         graph.draw(ratio);
+      }
+      if (classSession.window.visible) {
+        classSession.window.draw(ratio);
       }
     },
   });
@@ -67,6 +83,18 @@ async function startProgram(core, design, closedScreen) {
   function closeGraph() {
     stage.hide(graph);
     program.graphClosed();
+  }
+
+  // Back where the focus was, or else to the window on view.
+  function focusAfterClose(returnFocus) {
+    const stillThere = returnFocus?.isConnected && !returnFocus.disabled && returnFocus.getClientRects().length > 0;
+    if (stillThere && returnFocus !== document.body) {
+      returnFocus.focus();
+    } else if (main.visible) {
+      main.buttons.find((button) => !button.disabled)?.focus();
+    } else if (graph.visible) {
+      graph.closeButton.focus();
+    }
   }
 
   function closeHelp(byCloseButton) {
@@ -106,6 +134,7 @@ async function startProgram(core, design, closedScreen) {
     texts: design.texts,
     resultsText: (withHeader) => program.resultsText(withHeader),
     ended: () => ended,
+    classWindow: classSession,
     graphChoices: {
       get: () => program.graphChoices(),
       // The figure changes under the focus: it is drawn again and told.
@@ -121,7 +150,7 @@ async function startProgram(core, design, closedScreen) {
   await main.card.ready;
   stage.show(main);
   program.load();
-  inspect?.({ core, design, program, cards, graph });
+  inspect?.({ core, design, program, cards, graph, classSession });
   stageElement.setAttribute("aria-busy", "false");
   programStarted();
 }

@@ -5,8 +5,10 @@ export const LongPressMs = 500;
 // How far the finger may wander, in CSS pixels, and still be pressing.
 export const LongPressSlop = 10;
 
-// Calls `pressed(x, y)` at the finger's viewport point.
-export function onLongPress(element, onPressed) {
+// Calls `pressed(x, y)` at the finger's viewport point. A press that starts
+// on what `ignore(target)` names is left to the browser (a text box's own
+// callout, with its paste).
+export function onLongPress(element, onPressed, { ignore = () => false } = {}) {
   let timer = null;
   let start = null;
   let pressed = false;
@@ -20,6 +22,9 @@ export function onLongPress(element, onPressed) {
     }
     cancel();
     pressed = false;
+    if (ignore(event.target)) {
+      return;
+    }
     start = { x: event.clientX, y: event.clientY, id: event.pointerId };
     timer = setTimeout(() => {
       timer = null;

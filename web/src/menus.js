@@ -1,7 +1,9 @@
 // The context menus and Ctrl+C: the main window copies (and, where the device
-// can, shares) the results line, the graph its figure; the graph's menu also
-// holds its two choices. A right click, the
-// Menu key and a long press open the same menu.
+// can, shares) the results line and opens the class window, the graph copies
+// its figure, the class window its summary and its figures; the graph's menu
+// also holds its two choices. A right click, the Menu key and a long press
+// open the same menu; on the class window's text box they are the browser's,
+// with its paste.
 import { CopyMenu } from "./copy-menu.js";
 import { copyPicture, copyText, pictureFile, shareFile, shareSupport, shareText } from "./clipboard.js";
 import { onLongPress } from "./long-press.js";
@@ -11,27 +13,40 @@ import { onLongPress } from "./long-press.js";
 const TouchRepeatMs = 1000;
 
 // `graphChoices`: get() gives the graph's two choices ({ spread, earlier }),
-// set(choices) changes them.
-export function wireMenus({ main, graph, stage, box, texts, resultsText, ended, graphChoices }) {
+// set(choices) changes them. `classWindow` holds the class window, its
+// texts, opens it (open()) and gives its summary (summary()).
+export function wireMenus({ main, graph, stage, box, texts, resultsText, ended, graphChoices, classWindow }) {
   const menu = new CopyMenu();
   const share = shareSupport();
-  const snapshot = () => graph.snapshot(globalThis.devicePixelRatio || 1);
-  const mainItems = () => [
-    [texts.copyResults, () => copyText(resultsText(false))],
-    [texts.copyResultsWithHeader, () => copyText(resultsText(true))],
-    ...(share.text ? [[texts.shareResults, () => shareText(resultsText(false))]] : []),
-  ];
-  const graphItems = () => {
-    const items = [[texts.copyGraph, () => copyPicture(snapshot())]];
+  const ratio = () => globalThis.devicePixelRatio || 1;
+  const snapshot = () => graph.snapshot(ratio());
+  // Copying a picture, and sharing it where the device can.
+  const pictureItems = (copyCaption, shareCaption, picture) => {
+    const items = [[copyCaption, () => copyPicture(picture())]];
     if (share.picture) {
       // Ready before the item is tapped, so the share sheet opens at once.
-      const file = pictureFile(snapshot());
+      const file = pictureFile(picture());
       let ready = null;
       file.then((made) => {
         ready = made;
       });
-      items.push([texts.shareGraph, () => shareFile(ready ?? file)]);
+      items.push([shareCaption, () => shareFile(ready ?? file)]);
     }
+    return items;
+  };
+  const mainItems = () => [
+    [texts.copyResults, () => copyText(resultsText(false))],
+    [texts.copyResultsWithHeader, () => copyText(resultsText(true))],
+    ...(share.text ? [[texts.shareResults, () => shareText(resultsText(false))]] : []),
+    [classWindow.texts.menuItem, () => classWindow.open()],
+  ];
+  const classItems = () => [
+    [classWindow.texts.copySummary, () => copyText(classWindow.summary())],
+    ...(share.text ? [[classWindow.texts.shareSummary, () => shareText(classWindow.summary())]] : []),
+    ...pictureItems(classWindow.texts.copyFigures, texts.shareGraph, () => classWindow.window.snapshot(ratio())),
+  ];
+  const graphItems = () => {
+    const items = pictureItems(texts.copyGraph, texts.shareGraph, snapshot);
     const on = graphChoices.get();
     items.push(
       [texts.showSpread, () => graphChoices.set({ ...on, spread: !on.spread }), on.spread],
@@ -50,15 +65,21 @@ export function wireMenus({ main, graph, stage, box, texts, resultsText, ended, 
     }
     menu.open(items(), x, y, { touch });
   };
+  // Text boxes keep the browser's own menu, with its paste.
+  const ownMenu = (target) => target instanceof HTMLTextAreaElement;
   for (const [window, items] of [
     [main, mainItems],
     [graph, graphItems],
+    [classWindow.window, classItems],
   ]) {
     window.element.addEventListener("contextmenu", (event) => {
+      if (ownMenu(event.target)) {
+        return;
+      }
       event.preventDefault();
       open(items, event.clientX, event.clientY, event.pointerType === "touch");
     });
-    onLongPress(window.element, (x, y) => open(items, x, y, true));
+    onLongPress(window.element, (x, y) => open(items, x, y, true), { ignore: ownMenu });
   }
 
   document.addEventListener("keydown", (event) => {

@@ -1,9 +1,10 @@
 // The stage: the windows on view, arranged and scaled as one to fit the
-// viewport. The main window or the graph stands at the top left; the help
-// stands below it on a viewport taller than wide (a tablet held upright), so
-// that every number stays in sight, and beside it on a wider one where that
-// keeps the windows at their size, otherwise over it, moved down and right
-// so that both title bars stay in reach. The windows keep inside the
+// viewport. The main window or the graph stands at the top left; a window
+// beside it (the help, the class window) stands below it on a viewport
+// taller than wide (a tablet held upright), so that every number stays in
+// sight, and beside it on a wider one where that keeps the windows at their
+// size, otherwise over it, moved down and right so that both title bars stay
+// in reach; a second one open stands over the first, moved on again. The windows keep inside the
 // device's safe area (clear of an iPad's rounded corners and home indicator)
 // and above the page's notice when one shows.
 import { StageLayout } from "./layout.js";
@@ -12,18 +13,20 @@ import { StageLayout } from "./layout.js";
 const MinScale = 0.1;
 
 export class Stage {
+  // `secondaries` stand beside the primary on view, in the order given;
   // `onScale` hears the device pixels per CSS pixel of the windows;
   // `safeArea` is an element padded by the safe area's insets, `notice` the
   // page's notice along the bottom.
-  constructor(element, { primaries, help, onScale, safeArea, notice }) {
+  constructor(element, { primaries, secondaries, onScale, safeArea, notice }) {
     this.element = element;
     this.safeArea = safeArea;
     this.notice = notice;
     this.primaries = primaries;
-    this.help = help;
+    this.secondaries = secondaries;
+    this.all = [...primaries, ...secondaries];
     this.onScale = onScale;
     this.layering = 0;
-    for (const window of [...primaries, help]) {
+    for (const window of this.all) {
       element.append(window.element);
       window.element.addEventListener("pointerdown", () => this.raise(window));
       window.element.addEventListener("focusin", () => this.raise(window));
@@ -45,14 +48,14 @@ export class Stage {
   // Brings a window to the front and marks it as the active one.
   raise(window) {
     window.element.style.zIndex = String(++this.layering);
-    for (const other of [...this.primaries, this.help]) {
+    for (const other of this.all) {
       other.element.classList.toggle("active", other === window);
     }
   }
 
   // The window that has the keyboard focus, else the frontmost on view.
   activeWindow() {
-    const all = [...this.primaries, this.help].filter((window) => window.visible);
+    const all = this.all.filter((window) => window.visible);
     return (
       all.find((window) => window.contains(document.activeElement)) ??
       all.find((window) => window.element.classList.contains("active")) ??
@@ -79,18 +82,19 @@ export class Stage {
     if (primary) {
       placed.push([primary, 0, 0]);
     }
-    if (this.help.visible) {
-      if (!primary) {
-        placed.push([this.help, 0, 0]);
-      } else if (portrait()) {
-        placed.push([this.help, 0, primary.outerHeight + StageLayout.windowGap]);
-      } else {
-        const beside = [this.help, primary.outerWidth + StageLayout.windowGap, 0];
-        const { x, y } = StageLayout.cascade;
-        const over = [this.help, x, y];
-        const besideFits = fitScale(extent([...placed, beside]), room) >= StageLayout.minScaleBeside;
-        placed.push(besideFits ? beside : over);
+    const [first, ...others] = this.secondaries.filter((secondary) => secondary.visible);
+    if (first) {
+      const { x, y } = StageLayout.cascade;
+      let at = [0, 0];
+      if (primary && portrait()) {
+        at = [0, primary.outerHeight + StageLayout.windowGap];
+      } else if (primary) {
+        const beside = [primary.outerWidth + StageLayout.windowGap, 0];
+        const besideFits = fitScale(extent([...placed, [first, ...beside]]), room) >= StageLayout.minScaleBeside;
+        at = besideFits ? beside : [x, y];
       }
+      placed.push([first, ...at]);
+      others.forEach((window, i) => placed.push([window, at[0] + (i + 1) * x, at[1] + (i + 1) * y]));
     }
     const { width, height } = extent(placed);
     for (const [window, left, top] of placed) {

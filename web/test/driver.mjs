@@ -99,3 +99,38 @@ export const focusedName = (page) => page.evaluate(() => document.activeElement?
 
 export const visibleWindows = (page) =>
   page.evaluate(() => [...document.querySelectorAll(".window")].filter((w) => !w.hidden).map((w) => w.id));
+
+// What the class window shows: its totals, its table's rows, its answers and
+// how many pixels of each figure differ from the surface's background; works
+// on any engine's page that has `evaluate`.
+export function classShown(page) {
+  return page.evaluate(() => {
+    const inked = (canvas) => {
+      const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+      let count = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        count += data[i] !== data[0] || data[i + 1] !== data[1] || data[i + 2] !== data[2] ? 1 : 0;
+      }
+      return count;
+    };
+    const window = document.getElementById("class-window");
+    return {
+      totals: window.querySelector(".class-totals").textContent,
+      rows: [...window.querySelectorAll(".class-table tbody tr")].map((row) =>
+        [...row.cells].map((cell) => cell.textContent),
+      ),
+      answers: [...window.querySelectorAll(".class-answers li")].map((item) => item.textContent),
+      inked: [...window.querySelectorAll("canvas")].map(inked),
+    };
+  });
+}
+
+// Puts text in the class window's box as typing or a paste does: the box
+// changes, then says so.
+export function typeIntoClassBox(page, text) {
+  return page.evaluate((text) => {
+    const box = document.getElementById("class-paste");
+    box.value += text;
+    box.dispatchEvent(new Event("input", { bubbles: true }));
+  }, text);
+}

@@ -10,7 +10,8 @@ import { after, before, describe, test } from "node:test";
 import { PagePath } from "../harness/browser.mjs";
 import { Engines, launchEngine, until } from "../harness/engines.mjs";
 import { StaticServer } from "../harness/server.mjs";
-import { curvePixels } from "./driver.mjs";
+import { classLines } from "../harness/class-lines.mjs";
+import { classShown, curvePixels, typeIntoClassBox } from "./driver.mjs";
 
 // Runs in the page before its own scripts: keeps its errors and what it
 // writes to the clipboard.
@@ -78,6 +79,18 @@ for (const engine of Engines) {
       assert.deepEqual((await seen(page)).visible, ["main-window", "help-window"]);
       assert.equal(await page.evaluate(() => document.querySelectorAll("#help-window .printed .line").length), 23);
       await page.click(windowButton("help-window", "閉じる"));
+      assert.deepEqual((await seen(page)).visible, ["main-window"]);
+
+      await page.contextClick("//*[@data-label='13']");
+      await page.click(menuItem("クラスの集計..."));
+      assert.deepEqual((await seen(page)).visible, ["main-window", "class-window"]);
+      const pupils = classLines();
+      await typeIntoClassBox(page, pupils.lines.join("\n"));
+      await until(async () => (await classShown(page)).rows.length === pupils.pupils);
+      const pooled = await classShown(page);
+      assert.ok(pooled.totals.includes(pupils.ratio) && pooled.totals.includes(String(pupils.hits)), pooled.totals);
+      assert.ok(pooled.inked.every((pixels) => pixels > 500), `figures painted: ${pooled.inked}`);
+      await page.click(windowButton("class-window", "閉じる"));
       assert.deepEqual((await seen(page)).visible, ["main-window"]);
 
       await page.contextClick("//*[@data-label='13']");

@@ -7,7 +7,8 @@ import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 import { untilReady } from "../harness/browser.mjs";
 import { button, runFrames, windowButton } from "../harness/virtual-time.mjs";
-import { inspectCore, pagesOnVirtualTime } from "./driver.mjs";
+import { classLines } from "../harness/class-lines.mjs";
+import { classShown, inspectCore, pagesOnVirtualTime, typeIntoClassBox } from "./driver.mjs";
 
 const IPadPortrait = { width: 820, height: 1180, scale: 2, touch: true };
 const IPadLandscape = { width: 1180, height: 820, scale: 2, touch: true };
@@ -89,7 +90,7 @@ describe("a long press", () => {
       await longPress(finger);
       const opened = await menu();
       assert.ok(opened, `a menu opens on ${target}`);
-      assert.deepEqual(opened.items, ["結果をコピー", "見出しと結果をコピー", "結果を送る"]);
+      assert.deepEqual(opened.items, ["結果をコピー", "見出しと結果をコピー", "結果を送る", "クラスの集計..."]);
       assert.ok(Math.abs(opened.at.x - finger.x) <= 1 && Math.abs(opened.at.y - finger.y) <= 1, "at the finger");
       assert.ok(opened.lowest >= 44, `items ${opened.lowest} px high`);
       assert.equal(opened.selected, "", "no text selected");
@@ -177,7 +178,8 @@ describe("a long press", () => {
       page = await pages.open({ ...IPadLandscape, before });
       await longPress(await centre("#main-window img.card"));
       const copyItems = ["結果をコピー", "見出しと結果をコピー"];
-      assert.deepEqual((await menu()).items, sendsResults ? [...copyItems, "結果を送る"] : copyItems);
+      const sendItems = sendsResults ? ["結果を送る"] : [];
+      assert.deepEqual((await menu()).items, [...copyItems, ...sendItems, "クラスの集計..."]);
       await page.touchscreen.tap(10, 10);
       await tap(button(page, "トランプをきる"));
       await tap(button(page, "トランプを引く"));
@@ -234,6 +236,40 @@ describe("held upright", () => {
       await tap(windowButton(page, "help-window", "閉じる"));
     });
   }
+});
+
+test("the class window by touch, held upright: below the counts, a paste pooled, 閉じる", async () => {
+  page = await pages.open({ ...IPadPortrait, before: [clipboard, shareSheet] });
+  await longPress(await centre('[data-label="6"]'));
+  await tapItem("クラスの集計...");
+  const placed = await page.evaluate(() => {
+    const [main, pooled] = ["main-window", "class-window"].map((id) => document.getElementById(id).getBoundingClientRect());
+    return { below: pooled.top >= main.bottom, inside: pooled.right <= innerWidth && pooled.bottom <= innerHeight };
+  });
+  assert.deepEqual(placed, { below: true, inside: true });
+
+  const pupils = classLines();
+  await typeIntoClassBox(page, pupils.lines.join("\n"));
+  await runFrames(page, { until: () => !virtualTime.waiting, frameMs: 250 });
+  const { rows, totals } = await classShown(page);
+  assert.equal(rows.length, pupils.pupils);
+  assert.ok(totals.includes(pupils.ratio), totals);
+
+  // The text box keeps the device's own callout, with its paste; elsewhere a
+  // long press offers the summary and the figures, and sends where it can.
+  await longPress(await centre("#class-paste"));
+  assert.equal(await menu(), null);
+  await longPress(await centre("#class-pooled"));
+  assert.deepEqual((await menu()).items, ["集計をコピー", "集計を送る", "グラフをコピー", "グラフを送る"]);
+  await tapItem("集計を送る");
+  await page.waitForFunction(() => shared.length > 0);
+  // A header, a row per pupil and the totals.
+  const summary = (await page.evaluate(() => shared[0])).trimEnd().split("\n");
+  assert.equal(summary.length, pupils.pupils + 2);
+  assert.match(summary.at(-1), new RegExp(`^合計\t${pupils.trials}\t${pupils.hits}\t${pupils.ratio}`));
+
+  await tap(windowButton(page, "class-window", "閉じる"));
+  assert.equal(await page.evaluate(() => document.getElementById("class-window").hidden), true);
 });
 
 // An iPad after a lock or a call: the audio context is "interrupted", not

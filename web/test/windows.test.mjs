@@ -1,9 +1,21 @@
 // The graph and the help as in-page windows, the exit box, the cues and copying.
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { describe, test } from "node:test";
 import { button, runFrames, windowButton } from "../harness/virtual-time.mjs";
-import { curvePixels, focusedName, inspectCore, pagesOnVirtualTime, shown, visibleWindows } from "./driver.mjs";
+import { classLines, shiftJisBytes } from "../harness/class-lines.mjs";
+import {
+  classShown,
+  curvePixels,
+  focusedName,
+  inspectCore,
+  pagesOnVirtualTime,
+  shown,
+  typeIntoClassBox,
+  visibleWindows,
+} from "./driver.mjs";
 
 const finished = () => !document.querySelectorAll("#main-window button.command")[5].disabled;
 
@@ -183,6 +195,33 @@ describe("graph figure", () => {
       await windowButton(page, "graph-window", "閉じる").click();
     }
   });
+
+  test("lines to the canvas's right edge and past it stay on their rows", async () => {
+    await open();
+    await button(page, "トランプをきる").click();
+    await button(page, "トランプを引く").click();
+    await button(page, "グラフ表示").click();
+    const blueInLeftHalf = await page.evaluate(() => {
+      const { graph } = toranpu;
+      const { left, top, width, height } = graph.layout.scale;
+      const [line, curveColour] = [0, 9];
+      const ends = [0.25, 0.75].flatMap((y) => [1, 1.5].map((x) => [left + width * x, top + height * y]));
+      const numbers = ends.flatMap(([x, y]) => [line, left + width / 2, top + height / 2, x, y, curveColour]);
+      graph.setFigure({ numbers: new Float32Array(numbers), texts: [], palette: graph.figure.palette }, "");
+      let count = 0;
+      // Pens of one pixel and of two.
+      for (const ratio of [1, 2]) {
+        graph.draw(ratio);
+        const canvas = graph.canvas;
+        const data = canvas.getContext("2d").getImageData(0, 0, canvas.width / 2, canvas.height).data;
+        for (let i = 0; i < data.length; i += 4) {
+          count += data[i] === 0 && data[i + 1] === 0 && data[i + 2] === 255 ? 1 : 0;
+        }
+      }
+      return count;
+    });
+    assert.equal(blueInLeftHalf, 0);
+  });
 });
 
 // The figure's steps by palette number, as the core hands them over.
@@ -257,6 +296,15 @@ describe("graph menu's choices", () => {
     );
     // A change is told as it is made.
     assert.equal(await page.evaluate(() => document.getElementById("announcer").textContent), description);
+
+    // Both off again: the designed figure again, nothing left of the others.
+    for (const move of ["ArrowDown", "ArrowUp"]) {
+      await page.keyboard.press("ContextMenu");
+      await page.keyboard.press(move);
+      await page.keyboard.press("Enter");
+    }
+    assert.equal(await canvasPixels(magenta), 0);
+    assert.equal(await canvasPixels(grey), greyAsDesigned);
   });
 });
 
@@ -416,7 +464,7 @@ describe("copying", () => {
     const focused = () => page.evaluate(() => document.activeElement.textContent);
     assert.equal(await focused(), "結果をコピー");
     await page.keyboard.press("ArrowUp");
-    assert.equal(await focused(), "見出しと結果をコピー");
+    assert.equal(await focused(), "クラスの集計...");
     await page.keyboard.press("ArrowDown");
     assert.equal(await focused(), "結果をコピー");
     await page.keyboard.press("End");
@@ -450,6 +498,153 @@ describe("copying", () => {
       `1\t${frequency === "0.0000000" ? 0 : 1}\t${frequency}\t0.3076923\t\t\t\t\t`,
       { type: "image/png", width: 629, height: 317 },
     ]);
+  });
+});
+
+// The class window settles: the rules recompute on their timer, then stop it
+// and announce the results.
+const settle = () => runFrames(page, { until: () => !virtualTime.waiting, frameMs: 250 });
+
+// What a class of 35 shows once pooled: a row per pupil, the totals, both
+// figures painted.
+async function assertPooledClass(pupils) {
+  const { rows, totals, inked } = await classShown(page);
+  assert.equal(rows.length, pupils.pupils);
+  assert.deepEqual(rows[0], pupils.lines[1].split(/[\t,]/).slice(0, 4));
+  for (const number of [pupils.pupils, pupils.trials, pupils.hits, pupils.ratio]) {
+    assert.ok(totals.includes(String(number)), `${number} in 「${totals}」`);
+  }
+  assert.ok(inked.every((pixels) => pixels > 500), `figures painted: ${inked}`);
+}
+
+describe("class window", () => {
+  test("opened from the menu by keyboard: 35 pasted lines pooled, announced once, Tab in order, Escape back", async () => {
+    page = await pages.open({ before: [listen, inspectCore, hearing] });
+    const pupils = classLines();
+    assert.equal(await focusedName(page), "トランプをきる");
+    await page.keyboard.press("ContextMenu");
+    await page.keyboard.press("End");
+    await page.keyboard.press("Enter");
+    assert.deepEqual(await visibleWindows(page), ["main-window", "class-window"]);
+    assert.equal(await page.evaluate(() => document.activeElement.id), "class-paste");
+
+    // A paste: the text arrives at the caret as one input.
+    await page.keyboard.sendCharacter(pupils.lines.join("\n"));
+    await settle();
+    await assertPooledClass(pupils);
+    const said = `${pupils.pupils}人、${pupils.trials}回、３の倍数 ${pupils.hits}枚、割合 ${pupils.ratio}`;
+    assert.deepEqual(await page.evaluate(() => announced), [said]);
+    const { answers } = await classShown(page);
+    assert.equal(answers.length, pupils.pupils + 1, "the header passed over, every line answered");
+
+    const figureNames = await page.evaluate(() =>
+      [...document.querySelectorAll("#class-window canvas")].map((canvas) => canvas.getAttribute("aria-label")),
+    );
+    const order = [];
+    for (let stop = 0; stop < 8; ++stop) {
+      order.push(await tabTo(page));
+    }
+    assert.deepEqual(order, [
+      "ファイルを開く...",
+      "集計をコピー",
+      "グラフをコピー",
+      "読み取った行",
+      "各行の読み取り結果",
+      ...figureNames,
+      "閉じる",
+    ]);
+    // The figures say in words what they show.
+    const described = await page.evaluate(() =>
+      [...document.querySelectorAll("#class-window canvas")].map((canvas) => document.getElementById(canvas.getAttribute("aria-describedby")).textContent),
+    );
+    assert.ok(described[0].includes(pupils.ratio) && described[1] !== "", JSON.stringify(described));
+
+    // The summary as text, a header, a row per pupil and the totals; both
+    // figures as one picture, one above the other.
+    await windowButton(page, "class-window", "集計をコピー").click();
+    await windowButton(page, "class-window", "グラフをコピー").click();
+    await page.waitForFunction(() => copied.length >= 2);
+    const [summary, picture] = await page.evaluate(() => copied);
+    assert.equal(summary.trimEnd().split("\n").length, pupils.pupils + 2);
+    assert.deepEqual(picture, { type: "image/png", width: 440, height: 552 });
+
+    await page.keyboard.press("Escape");
+    assert.deepEqual(await visibleWindows(page), ["main-window"]);
+    assert.equal(await focusedName(page), "トランプをきる", "back where the focus was");
+    assert.equal((await shown(page)).trials.trim(), "0", "the pupil's experiment untouched");
+  });
+
+  test("a Shift_JIS CSV with CR LF opened by ファイルを開く, a dropped file at the caret, one too large refused", async () => {
+    await open();
+    const pupils = classLines({ separator: "," });
+    const folder = mkdtempSync(join(tmpdir(), "class-"));
+    try {
+      const file = join(folder, "クラス.csv");
+      writeFileSync(file, shiftJisBytes(`${pupils.lines.join("\r\n")}\r\n`));
+      await page.mouse.click(300, 300, { button: "right" });
+      await page.locator('::-p-aria(クラスの集計...[role="menuitem"])').click();
+      const [chooser] = await Promise.all([
+        page.waitForFileChooser(),
+        windowButton(page, "class-window", "ファイルを開く...").click(),
+      ]);
+      await chooser.accept([file]);
+      await page.waitForFunction(() => document.getElementById("class-paste").value !== "");
+      await settle();
+      await assertPooledClass(pupils);
+    } finally {
+      rmSync(folder, { recursive: true });
+    }
+
+    // Typed first, the caret inside the first line; the file's lines go in
+    // after that line, and nothing typed is split or lost.
+    const dropped = await page.evaluate(() => {
+      const box = document.getElementById("class-paste");
+      box.value = "40 13\n400 120";
+      box.setSelectionRange(2, 2);
+      const utf8WithMark = new Uint8Array([0xef, 0xbb, 0xbf, ...new TextEncoder().encode("一班,800,250")]);
+      const transfer = new DataTransfer();
+      transfer.items.add(new File([utf8WithMark], "一班.csv", { type: "text/csv" }));
+      box.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+      return new Promise((resolve) => box.addEventListener("input", () => resolve(box.value), { once: true }));
+    });
+    assert.equal(dropped, "40 13\n一班,800,250\n400 120");
+    await settle();
+    assert.deepEqual((await classShown(page)).rows.map((row) => row.slice(0, 3)), [
+      ["1行目", "40", "13"],
+      ["一班", "800", "250"],
+      ["3行目", "400", "120"],
+    ]);
+
+    await page.evaluate(() => {
+      const transfer = new DataTransfer();
+      transfer.items.add(new File([new Uint8Array(1024 * 1024 + 1)], "big.csv"));
+      const window = document.getElementById("class-window");
+      window.dispatchEvent(new DragEvent("drop", { dataTransfer: transfer, bubbles: true, cancelable: true }));
+    });
+    await page.waitForFunction(() => document.querySelector("dialog").open);
+    assert.match(await page.evaluate(() => document.querySelector("dialog p").textContent), /1MB/);
+    assert.equal(await page.evaluate(() => document.getElementById("class-paste").value), dropped, "nothing added");
+  });
+
+  test("pasted markup stays text: shown as typed, never run", async () => {
+    const dialogs = [];
+    await open();
+    page.on("dialog", (dialog) => {
+      dialogs.push(dialog.message());
+      dialog.dismiss();
+    });
+    const markup = "<img src=x onerror=alert(1)>";
+    const images = () => page.evaluate(() => document.images.length);
+    const before = await images();
+    await page.evaluate(() => toranpu.classSession.open());
+    await typeIntoClassBox(page, `${markup}\n${markup}\t40\t13\n`);
+    await settle();
+    const { rows, answers } = await classShown(page);
+    assert.equal(rows[0][0], markup);
+    assert.equal(answers.length, 2);
+    assert.equal(await page.evaluate(() => document.getElementById("class-paste").value), `${markup}\n${markup}\t40\t13\n`);
+    assert.equal(await images(), before, "no picture added");
+    assert.deepEqual(dialogs, []);
   });
 });
 

@@ -6,6 +6,7 @@ import { mkdirSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { launch } from "../harness/browser.mjs";
 import { button, openVirtual, runFrames } from "../harness/virtual-time.mjs";
+import { BadLines, classLines } from "../harness/class-lines.mjs";
 
 const outDir = resolve(process.argv[2] ?? "docs/screenshots");
 mkdirSync(outDir, { recursive: true });
@@ -20,6 +21,29 @@ async function runAndStop(page) {
   await button(page, "自動 Start").click();
   await runFrames(page, { count: 40 });
   await button(page, "自動 Stop").click();
+}
+
+// The class window with a class of 35 and two lines it refuses, pasted, its
+// results settled; the main window's run stays as it is beside it.
+async function pooledClass(page) {
+  await runAndStop(page);
+  const { x, y } = await page.evaluate(() => {
+    const r = document.querySelector('[data-label="6"]').getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await page.mouse.click(x, y, { button: "right" });
+  await page.locator('::-p-aria(クラスの集計...[role="menuitem"])').click();
+  const { lines } = classLines();
+  const text = [...lines.slice(0, 10), BadLines[0], ...lines.slice(10, 30), BadLines[1], ...lines.slice(30)].join("\n");
+  await page.keyboard.sendCharacter(text);
+  await runFrames(page, { until: () => !virtualTime.waiting, frameMs: 250 });
+  // The text from its start, names and header in view.
+  await page.evaluate(() => {
+    const box = document.getElementById("class-paste");
+    box.setSelectionRange(0, 0);
+    box.scrollTop = 0;
+    box.scrollLeft = 0;
+  });
 }
 
 const Shots = [
@@ -99,6 +123,8 @@ const Shots = [
       await canvas.click({ button: "right", offset: { x: 420, y: 60 } });
     },
   },
+  { name: "web-class", width: 1180, height: 820, show: pooledClass },
+  { name: "web-ipad-portrait-class", width: 820, height: 1180, touch: true, show: pooledClass },
 ];
 
 const browser = await launch();
