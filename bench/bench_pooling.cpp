@@ -1,9 +1,10 @@
-// Cost of reading and pooling a pasted sheet of 1000 results lines, each
-// with a name, drawn by the main window's rules over the real generator; and
-// of everything the class window shows for it, both figures included.
+// Cost of reading and pooling a pasted sheet of 1000 results lines under a
+// header, each with a name, drawn by the main window's rules over the real
+// generator; and of everything the class window shows for it, both figures
+// included.
 #include "controller/class_content.h"
 #include "pooling/class_pool.h"
-#include "tests/support/controller_fixture.h"
+#include "tests/support/class_sheet.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -13,13 +14,7 @@ namespace {
 constexpr int SheetLines = 1000;
 
 std::string Sheet() {
-    std::string sheet;
-    for (int number = 1; number <= SheetLines; ++number) {
-        SeededExperiment pupil(SplitMixGenerator::DefaultState +
-                               static_cast<std::uint64_t>(number));
-        sheet += "生徒" + std::to_string(number) + '\t' + pupil.run(false) + "\r\n";
-    }
-    return sheet;
+    return MakeClassSheet(SheetLines).text;
 }
 
 } // namespace

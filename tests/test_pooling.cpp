@@ -9,12 +9,12 @@
 #include "pooling/class_pool.h"
 #include "pooling/file_encoding.h"
 #include "pooling/pooling_texts.h"
+#include "tests/support/class_sheet.h"
 #include "tests/support/controller_fixture.h"
 
 #include <QtTest>
 #include <algorithm>
 #include <chrono>
-#include <memory>
 #include <random>
 
 Q_DECLARE_METATYPE(Refusal)
@@ -187,43 +187,6 @@ QString FaultIn(std::string_view text, const ClassPool& pool) {
         return QStringLiteral("sums differ from the lines taken");
     }
     return {};
-}
-
-// A class of 35 drawn by the program itself, as a spreadsheet copies it: a
-// header, then a name and the results line of each pupil, CR LF.
-struct ClassSheet {
-    static constexpr int Size = 35;
-    std::string text;
-    std::int64_t trials = 0;
-    std::int64_t hits = 0;
-    std::array<std::vector<double>, Checkpoints.size()> byCheckpoint;
-};
-
-ClassSheet MakeClassSheet() {
-    ClassSheet sheet;
-    for (int number = 1; number <= ClassSheet::Size; ++number) {
-        auto pupil = std::make_unique<SeededExperiment>(SplitMixGenerator::DefaultState + number);
-        pupil->clock.seconds = 36000.0f + static_cast<float>(number);
-        const std::string results = pupil->run(number == 1);
-        const Tally& tally = pupil->tally;
-        sheet.trials += tally.TrialCount();
-        sheet.hits += tally.HitCount();
-        for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
-            const auto byK = HitsByTrial(tally.RatioHistory(), tally.TrialCount(), Checkpoints[i]);
-            sheet.byCheckpoint[i].push_back(static_cast<double>(*byK) / Checkpoints[i]);
-        }
-        const std::size_t header = results.find('\n');
-        if (number == 1) {
-            sheet.text += "名前\t" + results.substr(0, header) + "\r\n";
-        }
-        sheet.text += "生徒" + std::to_string(number) + '\t' + results.substr(header + 1) + "\r\n";
-    }
-    return sheet;
-}
-
-const ClassSheet& TheClass() {
-    static const ClassSheet sheet = MakeClassSheet();
-    return sheet;
 }
 
 std::vector<std::string> LinesOf(std::string_view text) {
