@@ -119,6 +119,31 @@ private slots:
                  QString::fromStdString(form.results().spread.description));
     }
 
+    // Every caption fits its button, the paste caption its two lines and a
+    // class's totals their box, at any scale of the screen.
+    void textsFitTheirControls() {
+        Form5 form;
+        form.pasteBox().setPlainText(TheClassText());
+        SettleResults(form);
+        constexpr int Margin = 4; // room the style keeps for the button's frame
+        for (int number = 1; number <= 4; ++number) {
+            const QPushButton& button = form.command(number);
+            QVERIFY2(QFontMetrics(button.font()).horizontalAdvance(button.text()) + 2 * Margin <=
+                         button.width(),
+                     qPrintable(button.text()));
+        }
+        const QList<const QLabel*> labels{form.findChild<QLabel*>(QStringLiteral("Label1")),
+                                          &form.totals()};
+        for (const QLabel* label : labels) {
+            QVERIFY(label != nullptr && !label->text().isEmpty());
+            const QRect needed =
+                QFontMetrics(label->font())
+                    .boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.height() <= label->height() && needed.width() <= label->width(),
+                     qPrintable(label->text()));
+        }
+    }
+
     // Markup pasted, as text or as a web page's HTML, lands as its text,
     // and the answers quote it as text.
     void untrustedTextStaysText() {

@@ -84,6 +84,7 @@ void Form5::layOut() {
     }
 
     Label1.setParent(this);
+    Label1.setObjectName(QStringLiteral("Label1"));
     Label1.setTextFormat(Qt::PlainText);
     Label1.setText(ToQString(Form5Layout::PasteCaption));
     Label1.setWordWrap(true);
