@@ -92,7 +92,7 @@ constexpr float HalfDigitWidth = 8;
 // The captions: the y axis's as in the graph, the x axis's above its right end.
 constexpr UserPoint YCaptionAt{140, 10};
 constexpr UserPoint PooledXCaptionAt{640, 100};
-constexpr UserPoint SpreadXCaptionAt{900, 100};
+constexpr UserPoint SpreadXCaptionAt{800, 100};
 
 // A mark around each of the class's points: a small cross that shows even
 // where the points lie close together.

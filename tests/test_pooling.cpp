@@ -14,8 +14,11 @@
 
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <future>
 #include <random>
+#include <vector>
 
 Q_DECLARE_METATYPE(Refusal)
 
@@ -34,6 +37,8 @@ const LineAnswer& OnlyAnswer(const ClassPool& pool) {
 // full-width forms, mutated results lines and, rarely, very long lines.
 class FuzzInputs {
 public:
+    explicit FuzzInputs(std::uint64_t seed) : m_random(seed) {}
+
     std::string next() {
         const std::uint64_t kind = m_random() % 10'000;
         if (kind == 0) {
@@ -111,7 +116,7 @@ private:
         return text;
     }
 
-    std::mt19937_64 m_random{20261209};
+    std::mt19937_64 m_random;
 };
 
 std::size_t NonBlankLines(std::string_view text) {
@@ -637,38 +642,67 @@ void PoolingTest::fileEncodingIsToldFromTheBytes() {
     QCOMPARE(start.skip, static_cast<std::size_t>(skip));
 }
 
-void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {
-    constexpr int Inputs = 1'000'000;
-    constexpr int ResultsEvery = 1000;
-    FuzzInputs inputs;
-    const auto start = std::chrono::steady_clock::now();
+// One share of the fuzz run, with a generator of its own: the first input
+// that gets a wrong answer, and how many lines were taken and refused.
+struct FuzzOutcome {
+    QString fault;
     int taken = 0;
     int refused = 0;
-    for (int input = 0; input < Inputs; ++input) {
+};
+
+FuzzOutcome FuzzShare(std::uint64_t seed, int count) {
+    // The class window's results too, for a sample: they cost more.
+    constexpr int ResultsEvery = 1000;
+    FuzzInputs inputs(seed);
+    FuzzOutcome outcome;
+    for (int input = 0; input < count; ++input) {
         const std::string text = inputs.next();
         const ClassPool pool = PoolClassText(text);
-        const QString fault = FaultIn(text, pool);
-        if (!fault.isEmpty()) {
-            QFAIL(qPrintable(
-                QStringLiteral("input %1: %2: %3")
-                    .arg(input)
-                    .arg(fault,
-                         QString::fromUtf8(
-                             QByteArray::fromStdString(text).left(200).toPercentEncoding()))));
-        }
-        // The class window's results too, for a sample: they cost more.
-        if (input % ResultsEvery == 0) {
+        QString fault = FaultIn(text, pool);
+        if (fault.isEmpty() && input % ResultsEvery == 0) {
             const ClassResults results = ComputeClassResults(text);
             const std::size_t answers = pool.answers.size() + (pool.tooLarge ? 1 : 0);
             if (results.rows.size() != pool.lines.size() || results.answers.size() != answers ||
                 !InsideItsScale(results.pooled) || !InsideItsScale(results.spread)) {
-                QFAIL(qPrintable(QStringLiteral("input %1: results differ from the pool or "
-                                                "draw outside their figure")
-                                     .arg(input)));
+                fault = QStringLiteral("results differ from the pool or draw outside their figure");
             }
         }
-        taken += static_cast<int>(pool.lines.size());
-        refused += pool.refusedLines;
+        if (!fault.isEmpty()) {
+            outcome.fault =
+                QStringLiteral("seed %1, input %2: %3: %4")
+                    .arg(seed)
+                    .arg(input)
+                    .arg(fault, QString::fromUtf8(
+                                    QByteArray::fromStdString(text).left(200).toPercentEncoding()));
+            return outcome;
+        }
+        outcome.taken += static_cast<int>(pool.lines.size());
+        outcome.refused += pool.refusedLines;
+    }
+    return outcome;
+}
+
+void PoolingTest::everyLineOfAMillionFuzzedInputsGetsOneAnswer() {
+    constexpr int Inputs = 1'000'000;
+    // Two shares at once, each with its own seed, so that the sanitizer
+    // build's long run takes both processors; fixed, so every machine runs
+    // the same inputs.
+    constexpr std::array<std::uint64_t, 2> Seeds = {20261209, 20261210};
+    constexpr int PerShare = Inputs / static_cast<int>(Seeds.size());
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::future<FuzzOutcome>> shares;
+    for (const std::uint64_t seed : Seeds) {
+        shares.push_back(std::async(std::launch::async, FuzzShare, seed, PerShare));
+    }
+    int taken = 0;
+    int refused = 0;
+    for (std::future<FuzzOutcome>& share : shares) {
+        const FuzzOutcome outcome = share.get();
+        if (!outcome.fault.isEmpty()) {
+            QFAIL(qPrintable(outcome.fault));
+        }
+        taken += outcome.taken;
+        refused += outcome.refused;
     }
     const auto seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
