@@ -119,6 +119,28 @@ private slots:
                  QString::fromStdString(form.results().spread.description));
     }
 
+    // グラフをコピー: both figures in one picture, each pixel for pixel at
+    // the screen's resolution.
+    void copiedFiguresAreThoseOnView() {
+        Form5 form;
+        form.pasteBox().setPlainText(TheClassText());
+        SettleResults(form);
+        const QImage both = form.figuresImage();
+        const auto pixels = [](QImage image) {
+            image.setDevicePixelRatio(1);
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage pooled = pixels(form.pooledFigure().image());
+        const QImage spread = pixels(form.spreadFigure().image());
+        QCOMPARE(both.devicePixelRatio(), form.pooledFigure().image().devicePixelRatio());
+        QCOMPARE(pixels(both.copy(QRect(QPoint(0, 0), pooled.size()))), pooled);
+        QCOMPARE(
+            pixels(both.copy(QRect(QPoint(0, both.height() - spread.height()), spread.size()))),
+            spread);
+        form.Command4_Click();
+        QCOMPARE(pixels(QGuiApplication::clipboard()->image()), pixels(both));
+    }
+
     // Every caption fits its button, the paste caption its two lines and a
     // class's totals their box, at any scale of the screen.
     void textsFitTheirControls() {

@@ -19,7 +19,9 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPainter>
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -190,16 +192,19 @@ void Form5::Command4_Click() {
 QImage Form5::figuresImage() {
     const QImage& pooled = Picture1.image();
     const QImage& spread = Picture2.image();
-    const int gap = qRound(CopiedFiguresGap * pooled.devicePixelRatio());
+    const qreal ratio = pooled.devicePixelRatio();
+    const int gap = qRound(CopiedFiguresGap * ratio);
     QImage both(std::max(pooled.width(), spread.width()), pooled.height() + gap + spread.height(),
                 QImage::Format_RGB32);
     both.fill(ToQRgb(Colours::White));
     {
+        // Pixel for pixel, in the surfaces' own resolution.
         QPainter painter(&both);
-        painter.drawImage(QPoint(0, 0), pooled);
-        painter.drawImage(QPoint(0, pooled.height() + gap), spread);
+        painter.drawImage(QRect(QPoint(0, 0), pooled.size()), pooled, pooled.rect());
+        painter.drawImage(QRect(QPoint(0, pooled.height() + gap), spread.size()), spread,
+                          spread.rect());
     }
-    both.setDevicePixelRatio(pooled.devicePixelRatio());
+    both.setDevicePixelRatio(ratio);
     return both;
 }
 
