@@ -1,6 +1,5 @@
 #pragma once
 
-#include "design/surface_layouts.h"
 #include "engine/deck.h"
 
 #include <array>
@@ -73,6 +72,10 @@ public:
     virtual ~ProgramEnd() = default;
     virtual void end() = 0;
 };
+
+// How a secondary window was closed: by its 閉じる button or by the window
+// system's close control in its frame.
+enum class ClosedBy { CloseButton, Frame };
 
 // The program's windows as the main window's rules move them.
 class Windows {

@@ -7,9 +7,6 @@
 
 inline constexpr const char* CloseCaption = "閉じる";
 
-// How a secondary window was closed: by its 閉じる button or by the window
-// system's close control in its frame.
-enum class ClosedBy { CloseButton, Frame };
 
 // A surface window as designed, in twips from the client area's top-left corner.
 struct SurfaceWindowLayout {

@@ -26,14 +26,14 @@ SurfaceWindow::SurfaceWindow(const SurfaceWindowLayout& layout) {
 
 void SurfaceWindow::reportThenClose() {
     m_closingByButton = true;
-    emit closed(ClosedBy::CloseButton);
+    emit closedByButton();
     close();
 }
 
 void SurfaceWindow::closeThenReport() {
     m_closingByButton = true;
     close();
-    emit closed(ClosedBy::CloseButton);
+    emit closedByButton();
 }
 
 bool SurfaceWindow::event(QEvent* event) {
@@ -45,7 +45,7 @@ bool SurfaceWindow::event(QEvent* event) {
 
 void SurfaceWindow::closeEvent(QCloseEvent* event) {
     if (!m_closingByButton) {
-        emit closed(ClosedBy::Frame);
+        emit closedByFrame();
     }
     event->accept();
 }

@@ -9,8 +9,9 @@
 
 // A window of fixed size with a 閉じる button at the top right over a
 // horizontal rule and a retained drawing surface below. It draws its surface
-// anew every time it becomes the active window, and says through closed() how
-// it was closed. It knows no other window: its owner decides what follows.
+// anew every time it becomes the active window, and says whether its 閉じる
+// button or the frame closed it. It knows no other window: its owner decides
+// what follows.
 class SurfaceWindow : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +21,8 @@ public:
     const QPushButton& closeButton() const { return m_closeButton; }
 
 signals:
-    void closed(ClosedBy how);
+    void closedByButton();
+    void closedByFrame();
 
 protected:
     virtual void drawSurface() = 0;

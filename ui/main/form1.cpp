@@ -254,7 +254,8 @@ void Form1::showMain() {
 void Form1::showGraph() {
     if (m_form2 == nullptr) {
         m_form2 = std::make_unique<Form2>(m_controller.graphSources());
-        connect(m_form2.get(), &SurfaceWindow::closed, this, &Form1::graphClosed);
+        connect(m_form2.get(), &SurfaceWindow::closedByButton, this, &Form1::graphClosed);
+        connect(m_form2.get(), &SurfaceWindow::closedByFrame, this, &Form1::graphClosed);
     }
     ShowWindow(*m_form2);
 }
@@ -262,14 +263,17 @@ void Form1::showGraph() {
 void Form1::showHelp() {
     if (m_form4 == nullptr) {
         m_form4 = std::make_unique<Form4>();
-        connect(m_form4.get(), &SurfaceWindow::closed, this, &Form1::helpClosed);
+        connect(m_form4.get(), &SurfaceWindow::closedByButton, this,
+                [this] { helpClosed(ClosedBy::CloseButton); });
+        connect(m_form4.get(), &SurfaceWindow::closedByFrame, this,
+                [this] { helpClosed(ClosedBy::Frame); });
     }
     ShowWindow(*m_form4);
 }
 
 // A closed window is destroyed once its own handler has returned, and a new
 // one is made at the next opening.
-void Form1::graphClosed(ClosedBy) {
+void Form1::graphClosed() {
     m_form2.release()->deleteLater();
     m_controller.graphClosed();
 }

@@ -100,7 +100,7 @@ private:
     // While the timer runs, the card changes on every tick without a word to
     // a screen reader; once it stops, its name catches up.
     void nameCard();
-    void graphClosed(ClosedBy how);
+    void graphClosed();
     void helpClosed(ClosedBy how);
 
     QPushButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8;
