@@ -1,11 +1,9 @@
 // Time for the class window to show a class of 1000 lines: the text read
 // (pasted into the box, or opened as Excel's Shift_JIS CSV file), pooled, and
 // the table, the answers and both figures drawn on the desktop's surfaces.
-#include "platform/fonts.h"
 #include "tests/support/class_sheet.h"
 #include "ui/class/form5.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -68,15 +66,3 @@ BENCHMARK(BM_OpenedThousandLineShiftJisFile)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ApplyDefaultFont();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,10 +1,8 @@
 // Time for the graph window to draw its whole figure, by number of trials.
 #include "engine/tally.h"
-#include "platform/fonts.h"
 #include "tests/support/history.h"
 #include "ui/graph/form2.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 static void BM_DrawGraph(benchmark::State& state) {
@@ -41,15 +39,3 @@ static void BM_DrawGraphWithBothChoices(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DrawGraphWithBothChoices)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ApplyDefaultFont();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
