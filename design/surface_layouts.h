@@ -7,7 +7,6 @@
 
 inline constexpr const char* CloseCaption = "閉じる";
 
-
 // A surface window as designed, in twips from the client area's top-left corner.
 struct SurfaceWindowLayout {
     const char* title;
