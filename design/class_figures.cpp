@@ -108,13 +108,15 @@ constexpr float DotSpacing = 12;
 constexpr float DotsRoom = 150;
 constexpr float BarOffset = 20;
 constexpr float BarEndHalfWidth = 6;
-constexpr std::array<TickText, Checkpoints.size()> CheckpointLabels = [] {
-    std::array<TickText, Checkpoints.size()> labels{};
-    for (std::size_t i = 0; i < Checkpoints.size(); ++i) {
+using CheckpointTexts = std::array<TickText, Checkpoints.size()>;
+constexpr CheckpointTexts TextsOfCheckpoints() {
+    CheckpointTexts labels{};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i] = TextOf(Checkpoints[i]);
     }
     return labels;
-}();
+}
+constexpr CheckpointTexts CheckpointLabels = TextsOfCheckpoints();
 
 Step Line(UserPoint from, UserPoint to, int colour) {
     return {StepKind::Line, from, to, colour, {}};
