@@ -2,6 +2,7 @@
 
 #include "design/units.h"
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QRect>
 #include <QSize>
@@ -26,5 +27,5 @@ inline QRgb ToQRgb(const Rgb& colour) {
 }
 
 inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(QByteArrayView(text));
 }
